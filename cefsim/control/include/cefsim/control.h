@@ -13,10 +13,13 @@
 #include <stddef.h>
 #include <stdint.h>
 
+// As with CEF_EXPORT, users see plain declarations: a call then goes through
+// the import library's thunk, which works for the delay-load library too
+// (a dllimport reference would read the delay-load slot before it is bound).
 #if defined(BUILDING_CEF_SHARED)
 #define CEFSIM_EXPORT __declspec(dllexport)
 #else
-#define CEFSIM_EXPORT __declspec(dllimport)
+#define CEFSIM_EXPORT
 #endif
 
 #ifdef __cplusplus
