@@ -1,0 +1,53 @@
+// cefsim: the CEF 109 declarations of include/internal/cef_time.h.
+
+#ifndef CEF_INCLUDE_INTERNAL_CEF_TIME_H_
+#define CEF_INCLUDE_INTERNAL_CEF_TIME_H_
+#pragma once
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#include <time.h>
+#include "include/base/cef_basictypes.h"
+#include "include/internal/cef_export.h"
+
+typedef struct _cef_basetime_t {
+  int64 val;
+} cef_basetime_t;
+
+typedef struct _cef_time_t {
+  int year;
+  int month;
+  int day_of_week;
+  int day_of_month;
+  int hour;
+  int minute;
+  int second;
+  int millisecond;
+} cef_time_t;
+
+CEF_EXPORT int cef_time_to_timet(const cef_time_t* cef_time, time_t* time);
+CEF_EXPORT int cef_time_from_timet(time_t time, cef_time_t* cef_time);
+
+CEF_EXPORT int cef_time_to_doublet(const cef_time_t* cef_time, double* time);
+CEF_EXPORT int cef_time_from_doublet(double time, cef_time_t* cef_time);
+
+CEF_EXPORT int cef_time_now(cef_time_t* cef_time);
+
+CEF_EXPORT cef_basetime_t cef_basetime_now();
+
+CEF_EXPORT int cef_time_delta(const cef_time_t* cef_time1,
+                              const cef_time_t* cef_time2,
+                              long long* delta);
+
+CEF_EXPORT int cef_time_to_basetime(const cef_time_t* from, cef_basetime_t* to);
+
+CEF_EXPORT int cef_time_from_basetime(const cef_basetime_t from,
+                                      cef_time_t* to);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif  // CEF_INCLUDE_INTERNAL_CEF_TIME_H_

@@ -1,0 +1,39 @@
+// cefsim: the CEF 109 declarations of include/internal/cef_types_geometry.h.
+
+#ifndef CEF_INCLUDE_INTERNAL_CEF_TYPES_GEOMETRY_H_
+#define CEF_INCLUDE_INTERNAL_CEF_TYPES_GEOMETRY_H_
+#pragma once
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct _cef_point_t {
+  int x;
+  int y;
+} cef_point_t;
+
+typedef struct _cef_rect_t {
+  int x;
+  int y;
+  int width;
+  int height;
+} cef_rect_t;
+
+typedef struct _cef_size_t {
+  int width;
+  int height;
+} cef_size_t;
+
+typedef struct _cef_insets_t {
+  int top;
+  int left;
+  int bottom;
+  int right;
+} cef_insets_t;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif  // CEF_INCLUDE_INTERNAL_CEF_TYPES_GEOMETRY_H_
