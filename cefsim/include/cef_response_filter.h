@@ -1,0 +1,25 @@
+// cefsim: the CEF 109 declarations of CefResponseFilter.
+// Declarations only: clients implement the handler interfaces, the
+// simulated libcef.dll and wrapper library implement the rest.
+
+#ifndef CEF_INCLUDE_CEF_RESPONSE_FILTER_H_
+#define CEF_INCLUDE_CEF_RESPONSE_FILTER_H_
+#pragma once
+
+#include "include/cef_base.h"
+
+class CefResponseFilter : public virtual CefBaseRefCounted {
+ public:
+  typedef cef_response_filter_status_t FilterStatus;
+
+  virtual bool InitFilter() = 0;
+
+  virtual FilterStatus Filter(void* data_in,
+                              size_t data_in_size,
+                              size_t& data_in_read,
+                              void* data_out,
+                              size_t data_out_size,
+                              size_t& data_out_written) = 0;
+};
+
+#endif  // CEF_INCLUDE_CEF_RESPONSE_FILTER_H_

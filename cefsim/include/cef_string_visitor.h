@@ -1,0 +1,15 @@
+// cefsim: the CEF 109 declarations of CefStringVisitor.
+// Declarations only: clients implement the handler interfaces, the
+// simulated libcef.dll and wrapper library implement the rest.
+
+#ifndef CEF_INCLUDE_CEF_STRING_VISITOR_H_
+#define CEF_INCLUDE_CEF_STRING_VISITOR_H_
+
+#include "include/cef_base.h"
+
+class CefStringVisitor : public virtual CefBaseRefCounted {
+ public:
+  virtual void Visit(const CefString& string) = 0;
+};
+
+#endif  // CEF_INCLUDE_CEF_STRING_VISITOR_H_
