@@ -1,0 +1,30 @@
+// cefsim: the CEF 109 declarations of CefDragHandler.
+// Declarations only: clients implement the handler interfaces, the
+// simulated libcef.dll and wrapper library implement the rest.
+
+#ifndef CEF_INCLUDE_CEF_DRAG_HANDLER_H_
+#define CEF_INCLUDE_CEF_DRAG_HANDLER_H_
+#pragma once
+
+#include "include/cef_base.h"
+#include "include/cef_browser.h"
+#include "include/cef_drag_data.h"
+#include "include/cef_frame.h"
+
+class CefDragHandler : public virtual CefBaseRefCounted {
+ public:
+  typedef cef_drag_operations_mask_t DragOperationsMask;
+
+  virtual bool OnDragEnter(CefRefPtr<CefBrowser> browser,
+                           CefRefPtr<CefDragData> dragData,
+                           DragOperationsMask mask) {
+    return false;
+  }
+
+  virtual void OnDraggableRegionsChanged(
+      CefRefPtr<CefBrowser> browser,
+      CefRefPtr<CefFrame> frame,
+      const std::vector<CefDraggableRegion>& regions) {}
+};
+
+#endif  // CEF_INCLUDE_CEF_DRAG_HANDLER_H_

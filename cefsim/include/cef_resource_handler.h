@@ -1,0 +1,71 @@
+// cefsim: the CEF 109 declarations of CefResourceSkipCallback,
+// CefResourceReadCallback, CefResourceHandler.
+// Declarations only: clients implement the handler interfaces, the
+// simulated libcef.dll and wrapper library implement the rest.
+
+#ifndef CEF_INCLUDE_CEF_RESOURCE_HANDLER_H_
+#define CEF_INCLUDE_CEF_RESOURCE_HANDLER_H_
+#pragma once
+
+#include "include/cef_base.h"
+#include "include/cef_browser.h"
+#include "include/cef_callback.h"
+#include "include/cef_cookie.h"
+#include "include/cef_request.h"
+#include "include/cef_response.h"
+
+class CefResourceSkipCallback : public virtual CefBaseRefCounted {
+ public:
+  virtual void Continue(int64 bytes_skipped) = 0;
+};
+
+class CefResourceReadCallback : public virtual CefBaseRefCounted {
+ public:
+  virtual void Continue(int bytes_read) = 0;
+};
+
+class CefResourceHandler : public virtual CefBaseRefCounted {
+ public:
+  virtual bool Open(CefRefPtr<CefRequest> request,
+                    bool& handle_request,
+                    CefRefPtr<CefCallback> callback) {
+    handle_request = false;
+    return false;
+  }
+
+  virtual bool ProcessRequest(CefRefPtr<CefRequest> request,
+                              CefRefPtr<CefCallback> callback) {
+    return false;
+  }
+
+  virtual void GetResponseHeaders(CefRefPtr<CefResponse> response,
+                                  int64& response_length,
+                                  CefString& redirectUrl) = 0;
+
+  virtual bool Skip(int64 bytes_to_skip,
+                    int64& bytes_skipped,
+                    CefRefPtr<CefResourceSkipCallback> callback) {
+    bytes_skipped = -2;
+    return false;
+  }
+
+  virtual bool Read(void* data_out,
+                    int bytes_to_read,
+                    int& bytes_read,
+                    CefRefPtr<CefResourceReadCallback> callback) {
+    bytes_read = -1;
+    return false;
+  }
+
+  virtual bool ReadResponse(void* data_out,
+                            int bytes_to_read,
+                            int& bytes_read,
+                            CefRefPtr<CefCallback> callback) {
+    bytes_read = -2;
+    return false;
+  }
+
+  virtual void Cancel() = 0;
+};
+
+#endif  // CEF_INCLUDE_CEF_RESOURCE_HANDLER_H_

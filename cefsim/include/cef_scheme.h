@@ -1,0 +1,41 @@
+// cefsim: the CEF 109 declarations of CefSchemeRegistrar,
+// CefSchemeHandlerFactory.
+// Declarations only: clients implement the handler interfaces, the
+// simulated libcef.dll and wrapper library implement the rest.
+
+#ifndef CEF_INCLUDE_CEF_SCHEME_H_
+#define CEF_INCLUDE_CEF_SCHEME_H_
+#pragma once
+
+#include "include/cef_base.h"
+#include "include/cef_browser.h"
+#include "include/cef_frame.h"
+#include "include/cef_request.h"
+#include "include/cef_resource_handler.h"
+#include "include/cef_response.h"
+
+class CefSchemeHandlerFactory;
+
+bool CefRegisterSchemeHandlerFactory(
+    const CefString& scheme_name,
+    const CefString& domain_name,
+    CefRefPtr<CefSchemeHandlerFactory> factory);
+
+bool CefClearSchemeHandlerFactories();
+
+// Registers custom schemes while a process starts.
+class CefSchemeRegistrar : public CefBaseScoped {
+ public:
+  virtual bool AddCustomScheme(const CefString& scheme_name, int options) = 0;
+};
+
+class CefSchemeHandlerFactory : public virtual CefBaseRefCounted {
+ public:
+  virtual CefRefPtr<CefResourceHandler> Create(
+      CefRefPtr<CefBrowser> browser,
+      CefRefPtr<CefFrame> frame,
+      const CefString& scheme_name,
+      CefRefPtr<CefRequest> request) = 0;
+};
+
+#endif  // CEF_INCLUDE_CEF_SCHEME_H_
