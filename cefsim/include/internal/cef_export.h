@@ -6,7 +6,9 @@
 
 #include "include/base/cef_build.h"
 
-#if defined(COMPILER_MSVC)
+// Every Windows compiler, mingw's GCC included, marks the DLL's exports with
+// dllexport; users see plain declarations, which also suits delay loading.
+#if defined(COMPILER_MSVC) || defined(OS_WIN)
 
 #ifdef BUILDING_CEF_SHARED
 #define CEF_EXPORT __declspec(dllexport)
