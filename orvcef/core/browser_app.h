@@ -1,0 +1,54 @@
+// OrvCefApp: the browser-process application object handed to CefInitialize.
+#ifndef ORVCEF_CORE_BROWSER_APP_H_
+#define ORVCEF_CORE_BROWSER_APP_H_
+
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+
+#include "include/cef_app.h"
+#include "include/cef_browser_process_handler.h"
+
+namespace orvcef {
+
+class OrvCefHandler;
+
+// Gives CEF its browser-process handler (itself) and, once CEF's context is
+// up, creates the hidden container window, the client handler and the main
+// browser. The library state holds the one long-lived reference to it.
+class OrvCefApp : public CefApp, public CefBrowserProcessHandler {
+ public:
+  OrvCefApp();
+  OrvCefApp(const OrvCefApp&) = delete;
+  OrvCefApp& operator=(const OrvCefApp&) = delete;
+
+  // CefApp:
+  CefRefPtr<CefBrowserProcessHandler> GetBrowserProcessHandler() override;
+
+  // CefBrowserProcessHandler:
+  void OnContextInitialized() override;
+
+  // Any thread. NULL until OnContextInitialized has run.
+  HWND container_window() const { return container_window_; }
+  // Any thread; the caller gets its own reference. Empty until
+  // OnContextInitialized has run.
+  CefRefPtr<OrvCefHandler> client_handler() const;
+
+ private:
+  ~OrvCefApp() override;
+
+  // Created and owned by CEF's UI thread, which alone may destroy it; the
+  // library never does.
+  std::atomic<HWND> container_window_{nullptr};
+
+  mutable std::mutex handler_lock_;
+  // Guarded by |handler_lock_|; written once on CEF's UI thread.
+  CefRefPtr<OrvCefHandler> client_handler_;
+
+  IMPLEMENT_REFCOUNTING(OrvCefApp);
+};
+
+}  // namespace orvcef
+
+#endif  // ORVCEF_CORE_BROWSER_APP_H_

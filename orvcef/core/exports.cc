@@ -1,0 +1,72 @@
+// The ten functions orvcef.dll exports; each is a thin door into the part
+// of the library that does the work.
+#include "orvcef/include/orvcef.h"
+
+#include "orvcef/core/browser_app.h"
+#include "orvcef/core/library_state.h"
+#include "orvcef/core/shutdown.h"
+#include "orvcef/core/startup.h"
+#include "orvcef/handler/client_handler.h"
+
+namespace {
+
+std::wstring TextOrEmpty(LPCWSTR text) {
+  return text ? std::wstring(text) : std::wstring();
+}
+
+// The client handler, when the library is started and CEF's context is up.
+CefRefPtr<orvcef::OrvCefHandler> ClientHandler() {
+  CefRefPtr<orvcef::OrvCefApp> app = orvcef::State().app();
+  return app ? app->client_handler() : nullptr;
+}
+
+}  // namespace
+
+bool WINAPI OrvCefStart(HINSTANCE instance,
+                        HMODULE runtime_module,
+                        LPCWSTR url,
+                        LPCWSTR host_list,
+                        DWORD flags) {
+  return orvcef::Start(instance, runtime_module, url, host_list, flags);
+}
+
+void WINAPI OrvCefTerm(void) {
+  orvcef::Terminate();
+}
+
+void WINAPI OrvCefPrevTerm(void) {
+  orvcef::PrepareTermination();
+}
+
+bool WINAPI OrvCefInitialized(void) {
+  return orvcef::State().initialized();
+}
+
+HWND WINAPI OrvCefGetMainWindowHandle(void) {
+  CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
+  return handler ? handler->main_window() : nullptr;
+}
+
+void WINAPI OrvCefSetMsgWnd(HWND message_window) {
+  orvcef::State().set_message_window(message_window);
+}
+
+void WINAPI OrvCefReloadMainBrowser(void) {
+  CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
+  if (handler)
+    handler->ReloadMainBrowser();
+}
+
+// Running host script in the page comes with the script push; until then
+// the script is dropped, as it is when no browser is open.
+void WINAPI OrvCefRunJs(LPCWSTR script) {}
+
+void WINAPI OrvCefSetErrorPage(LPCWSTR html) {
+  orvcef::State().set_error_page(TextOrEmpty(html));
+}
+
+// Stored for the navigations that apply it; see ProxySettings.
+void WINAPI OrvCefSetProxy(LPCWSTR server, LPCWSTR user, LPCWSTR password) {
+  orvcef::State().set_proxy(
+      {TextOrEmpty(server), TextOrEmpty(user), TextOrEmpty(password)});
+}

@@ -1,0 +1,244 @@
+#include "orvcef/handler/client_handler.h"
+
+#include <utility>
+#include <vector>
+
+#include "include/cef_browser.h"
+#include "include/cef_frame.h"
+#include "orvcef/bridge/query_bridge.h"
+#include "orvcef/core/thread_checks.h"
+#include "orvcef/handler/popup_placement.h"
+#include "orvcef/handler/ui_task.h"
+
+namespace orvcef {
+
+namespace {
+
+HWND WindowOf(CefRefPtr<CefBrowser> browser) {
+  return browser->GetHost()->GetWindowHandle();
+}
+
+}  // namespace
+
+OrvCefHandler::OrvCefHandler() = default;
+
+// The last reference went: the members release the router, its query
+// handler and any browser still listed. RemoveHandler is not called, as the
+// router goes in the same moment.
+OrvCefHandler::~OrvCefHandler() = default;
+
+bool OrvCefHandler::OnProcessMessageReceived(
+    CefRefPtr<CefBrowser> browser,
+    CefRefPtr<CefFrame> frame,
+    CefProcessId source_process,
+    CefRefPtr<CefProcessMessage> message) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  if (!router_)
+    return false;
+  return router_->OnProcessMessageReceived(browser, frame, source_process,
+                                           message);
+}
+
+bool OrvCefHandler::OnBeforePopup(
+    CefRefPtr<CefBrowser> browser,
+    CefRefPtr<CefFrame> frame,
+    const CefString& target_url,
+    const CefString& target_frame_name,
+    CefLifeSpanHandler::WindowOpenDisposition target_disposition,
+    bool user_gesture,
+    const CefPopupFeatures& popupFeatures,
+    CefWindowInfo& windowInfo,
+    CefRefPtr<CefClient>& client,
+    CefBrowserSettings& settings,
+    CefRefPtr<CefDictionaryValue>& extra_info,
+    bool* no_javascript_access) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  const HWND opener = WindowOf(browser);
+  RECT opener_rect = {};
+  GetWindowRect(opener, &opener_rect);
+  windowInfo.parent_window = opener;
+  int x = 0;
+  int y = 0;
+  if (CenterPopupOn(opener_rect, windowInfo.bounds.width,
+                    windowInfo.bounds.height, &x, &y)) {
+    windowInfo.bounds.x = x;
+    windowInfo.bounds.y = y;
+  }
+  // The popup keeps this client, so it joins the registry.
+  return false;
+}
+
+void OrvCefHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  all_closed_ = false;
+  if (!router_) {
+    router_ = CefMessageRouterBrowserSide::Create(CefMessageRouterConfig());
+    router_handler_ = CreateQueryHandler();
+    router_->AddHandler(router_handler_.get(), false);
+  }
+
+  std::wstring late_url;
+  {
+    std::lock_guard<std::mutex> guard(browsers_lock_);
+    if (browsers_.empty())
+      main_window_ = WindowOf(browser);
+    browsers_.push_back(browser);
+    if (main_expected_) {
+      main_expected_ = false;
+      if (pending_url_serial_ > main_url_serial_)
+        late_url = std::move(pending_url_);
+      pending_url_.clear();
+    }
+  }
+  // A start URL stored after the main browser was requested with an older
+  // one: the browser ends up where the host last sent it.
+  if (!late_url.empty()) {
+    CefRefPtr<CefFrame> frame = browser->GetMainFrame();
+    if (frame)
+      frame->LoadURL(late_url);
+  }
+}
+
+bool OrvCefHandler::DoClose(CefRefPtr<CefBrowser> browser) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  return false;
+}
+
+void OrvCefHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  // The router cancels this browser's pending queries now rather than when
+  // the last browser goes.
+  if (router_)
+    router_->OnBeforeClose(browser);
+
+  CefRefPtr<CefBrowser> closed;
+  bool now_empty = false;
+  {
+    std::lock_guard<std::mutex> guard(browsers_lock_);
+    for (auto it = browsers_.begin(); it != browsers_.end(); ++it) {
+      if ((*it)->IsSame(browser)) {
+        closed = std::move(*it);
+        browsers_.erase(it);
+        break;
+      }
+    }
+    now_empty = browsers_.empty();
+  }
+  if (!now_empty)
+    return;
+
+  main_window_ = nullptr;
+  if (router_) {
+    router_->RemoveHandler(router_handler_.get());
+    router_handler_.reset();
+    router_ = nullptr;
+  }
+  // No CefQuitMessageLoop here: CEF runs its own message loop on this
+  // thread, and CEF allows that call only on the thread that initialised it.
+  all_closed_ = true;
+}
+
+bool OrvCefHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> browser,
+                                   CefRefPtr<CefFrame> frame,
+                                   CefRefPtr<CefRequest> request,
+                                   bool user_gesture,
+                                   bool is_redirect) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  if (router_)
+    router_->OnBeforeBrowse(browser, frame);
+  return false;
+}
+
+void OrvCefHandler::OnRenderProcessTerminated(CefRefPtr<CefBrowser> browser,
+                                              TerminationStatus status) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  if (router_)
+    router_->OnRenderProcessTerminated(browser);
+}
+
+void OrvCefHandler::OnBeforeDownload(
+    CefRefPtr<CefBrowser> browser,
+    CefRefPtr<CefDownloadItem> download_item,
+    const CefString& suggested_name,
+    CefRefPtr<CefBeforeDownloadCallback> callback) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  // Downloads are not taken yet: leaving |callback| uncalled cancels them,
+  // as CEF does for a client without a download handler.
+}
+
+void OrvCefHandler::CloseBrowsers(bool force_close) {
+  if (!CefCurrentlyOn(TID_UI)) {
+    CefRefPtr<OrvCefHandler> self(this);
+    PostToUiThread([self, force_close] { self->CloseBrowsers(force_close); });
+    return;
+  }
+  // A copy: CloseBrowser may reach OnBeforeClose, which changes the list.
+  std::vector<CefRefPtr<CefBrowser>> open;
+  {
+    std::lock_guard<std::mutex> guard(browsers_lock_);
+    open.assign(browsers_.begin(), browsers_.end());
+  }
+  for (const CefRefPtr<CefBrowser>& browser : open)
+    browser->GetHost()->CloseBrowser(force_close);
+}
+
+void OrvCefHandler::ReloadMainBrowser() {
+  if (!CefCurrentlyOn(TID_UI)) {
+    CefRefPtr<OrvCefHandler> self(this);
+    PostToUiThread([self] { self->ReloadMainBrowser(); });
+    return;
+  }
+  CefRefPtr<CefBrowser> front = FrontBrowser();
+  if (front)
+    front->Reload();
+}
+
+CefRefPtr<CefBrowser> OrvCefHandler::FrontBrowser() const {
+  std::lock_guard<std::mutex> guard(browsers_lock_);
+  if (browsers_.empty())
+    return nullptr;
+  return browsers_.front();
+}
+
+void OrvCefHandler::ExpectMainBrowser() {
+  ORVCEF_REQUIRE_UI_THREAD();
+  std::lock_guard<std::mutex> guard(browsers_lock_);
+  main_expected_ = true;
+}
+
+void OrvCefHandler::MainBrowserRequested(uint64_t url_serial) {
+  ORVCEF_REQUIRE_UI_THREAD();
+  std::lock_guard<std::mutex> guard(browsers_lock_);
+  main_url_serial_ = url_serial;
+}
+
+void OrvCefHandler::MainBrowserAbandoned() {
+  ORVCEF_REQUIRE_UI_THREAD();
+  std::lock_guard<std::mutex> guard(browsers_lock_);
+  main_expected_ = false;
+  pending_url_.clear();
+}
+
+bool OrvCefHandler::LoadStartUrl(const std::wstring& url, uint64_t url_serial) {
+  CefRefPtr<CefBrowser> front;
+  {
+    std::lock_guard<std::mutex> guard(browsers_lock_);
+    if (browsers_.empty()) {
+      if (!main_expected_)
+        return false;
+      if (url_serial > pending_url_serial_) {
+        pending_url_ = url;
+        pending_url_serial_ = url_serial;
+      }
+      return true;
+    }
+    front = browsers_.front();
+  }
+  CefRefPtr<CefFrame> frame = front->GetMainFrame();
+  if (!frame)
+    return false;
+  frame->LoadURL(url);
+  return true;
+}
+
+}  // namespace orvcef
