@@ -31,12 +31,35 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# A mirror in mid-sync makes apt-get update fail now and then; try again,
+# and go on with whatever indexes did arrive if it keeps failing.
+apt_update() {
+  for attempt in 1 2 3; do
+    $sudo apt-get update -q && return 0
+    echo "setup: apt-get update failed (attempt $attempt)" >&2
+    sleep 5
+  done
+  return 0
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  apt_update
+  install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -q
+           --no-install-recommends)
+  if ! $sudo "${install[@]}" "${missing[@]}"; then
+    # When one architecture's security index failed to arrive, amd64 and
+    # i386 candidates disagree and multiarch packages cannot be paired.
+    # Prefer the main suite's versions for this install only.
+    prefs=$(mktemp -d)
+    printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 100\n' \
+      >"$prefs/security-low.pref"
+    echo "setup: retrying with the main suite's versions preferred" >&2
+    $sudo "${install[@]}" -o Dir::Etc::PreferencesParts="$prefs" "${missing[@]}"
+    rm -rf "$prefs"
+  fi
 elif [ -n "${need_update:-}" ]; then
-  $sudo apt-get update -q
+  apt_update
 fi
 
 # The -posix compilers carry std::thread; make sure they are the ones found.
