@@ -1,0 +1,39 @@
+// The static factories of the value and process-message classes; the objects
+// themselves live in libcef.dll.
+#include "values_exports.h"
+
+#include "adopt.h"
+
+// static
+CefRefPtr<CefValue> CefValue::Create() {
+  return cefsim::Adopt(cefsim_value_create());
+}
+
+// static
+CefRefPtr<CefBinaryValue> CefBinaryValue::Create(const void* data,
+                                                 size_t data_size) {
+  return cefsim::Adopt(cefsim_binary_value_create(data, data_size));
+}
+
+// static
+CefRefPtr<CefDictionaryValue> CefDictionaryValue::Create() {
+  return cefsim::Adopt(cefsim_dictionary_value_create());
+}
+
+// static
+CefRefPtr<CefListValue> CefListValue::Create() {
+  return cefsim::Adopt(cefsim_list_value_create());
+}
+
+// static
+CefRefPtr<CefProcessMessage> CefProcessMessage::Create(const CefString& name) {
+  return cefsim::Adopt(cefsim_process_message_create(name.GetStruct()));
+}
+
+// static
+CefRefPtr<CefSharedProcessMessageBuilder>
+CefSharedProcessMessageBuilder::Create(const CefString& name,
+                                       size_t byte_size) {
+  return cefsim::Adopt(cefsim_shared_process_message_builder_create(
+      name.GetStruct(), byte_size));
+}
