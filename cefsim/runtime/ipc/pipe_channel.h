@@ -1,0 +1,74 @@
+// A duplex, message-framed channel over a Windows named pipe between the
+// browser process and one renderer process.
+//
+// Frames are delivered in the order they were sent, on the channel's own
+// reader thread. When the peer closes its end or dies, the reader reports
+// the close once and stops. Both ends use overlapped I/O, so a blocked read
+// never holds up a write.
+#ifndef CEFSIM_RUNTIME_IPC_PIPE_CHANNEL_H_
+#define CEFSIM_RUNTIME_IPC_PIPE_CHANNEL_H_
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace cefsim {
+namespace ipc {
+
+class PipeChannel {
+ public:
+  // Both called on the reader thread.
+  struct Callbacks {
+    std::function<void(std::string frame)> on_frame;
+    std::function<void()> on_closed;
+  };
+
+  // A pipe name no other channel uses, for Listen().
+  static std::wstring UniqueName();
+
+  // Creates the server end under |name|; the peer connects with Connect().
+  // Null when the pipe cannot be created.
+  static std::unique_ptr<PipeChannel> Listen(const std::wstring& name);
+  // Opens the client end of |name|. Null when there is no such pipe.
+  static std::unique_ptr<PipeChannel> Connect(const std::wstring& name);
+
+  // Closes the pipe and joins the reader thread. Must not be called on the
+  // reader thread.
+  ~PipeChannel();
+
+  // Starts the reader thread. A server end first waits for its client, up to
+  // |connect_timeout_ms|; on_closed is reported when none comes.
+  void Start(Callbacks callbacks, DWORD connect_timeout_ms = 30000);
+
+  // Sends one frame; callable from any thread, frames from one thread keep
+  // their order. False once the channel is closed.
+  bool Send(const std::string& frame);
+
+  // Closes the pipe; the reader thread then reports on_closed. Callable from
+  // any thread.
+  void Close();
+
+ private:
+  PipeChannel(HANDLE pipe, bool is_server);
+
+  void ReadLoop(DWORD connect_timeout_ms);
+  // Waits for overlapped |request| on the pipe; false on failure or close.
+  bool Finish(OVERLAPPED* request, BOOL started, DWORD* transferred);
+  bool ReadExactly(void* buffer, DWORD size);
+
+  HANDLE pipe_;        // Owned.
+  HANDLE stop_event_;  // Owned; set by Close() to end a pending wait.
+  const bool is_server_;
+  Callbacks callbacks_;  // Used on the reader thread only.
+  std::mutex write_lock_;
+  std::thread reader_;
+};
+
+}  // namespace ipc
+}  // namespace cefsim
+
+#endif  // CEFSIM_RUNTIME_IPC_PIPE_CHANNEL_H_

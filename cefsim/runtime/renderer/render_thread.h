@@ -1,0 +1,47 @@
+// The render thread of a renderer process: the process's main thread, running
+// tasks in the order they were posted until it is told to quit.
+#ifndef CEFSIM_RUNTIME_RENDERER_RENDER_THREAD_H_
+#define CEFSIM_RUNTIME_RENDERER_RENDER_THREAD_H_
+
+#include <windows.h>
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+
+namespace cefsim {
+namespace renderer {
+
+class RenderThread {
+ public:
+  // Makes the calling thread the render thread.
+  RenderThread();
+  RenderThread(const RenderThread&) = delete;
+  RenderThread& operator=(const RenderThread&) = delete;
+  ~RenderThread();
+
+  // The render thread of this process, or null outside a renderer.
+  static RenderThread* Get();
+  bool IsCurrent() const { return GetCurrentThreadId() == thread_id_; }
+
+  // Queues |task|; callable from any thread. Tasks posted after Quit() are
+  // dropped.
+  void Post(std::function<void()> task);
+  // Makes Run() return once the tasks already queued have run. Any thread.
+  void Quit();
+  // Runs tasks until Quit(). Render thread only.
+  void Run();
+
+ private:
+  const DWORD thread_id_;
+  std::mutex lock_;
+  std::condition_variable wake_;
+  std::deque<std::function<void()>> tasks_;  // Guarded by |lock_|.
+  bool quitting_ = false;                    // Guarded by |lock_|.
+};
+
+}  // namespace renderer
+}  // namespace cefsim
+
+#endif  // CEFSIM_RUNTIME_RENDERER_RENDER_THREAD_H_
