@@ -1,0 +1,144 @@
+// URL parsing, URI and Base64 coding and JSON writing, as libcef.dll exports
+// them to the wrapper's cef_parser.h functions.
+#include "wrapper/parser_exports.h"
+
+#include "wrapper/values_exports.h"
+
+#include <string>
+
+#include "include/cef_values.h"
+#include "text/base64.h"
+#include "text/json_value.h"
+#include "text/json_writer.h"
+#include "text/uri_encode.h"
+#include "text/url_canon.h"
+#include "text/utf_convert.h"
+
+namespace {
+
+std::u16string Read(const cef_string_t* text) {
+  if (!text || !text->str)
+    return std::u16string();
+  return std::u16string(reinterpret_cast<const char16_t*>(text->str),
+                        text->length);
+}
+
+cef_string_userfree_t UserFree(const std::u16string& text) {
+  cef_string_userfree_t result = cef_string_userfree_utf16_alloc();
+  cef_string_utf16_set(reinterpret_cast<const char16*>(text.data()),
+                       text.size(), result, 1);
+  return result;
+}
+
+void SetPart(const std::string& utf8, cef_string_t* part) {
+  cef_string_utf8_to_utf16(utf8.data(), utf8.size(), part);
+}
+
+// The JSON writer's view of a CefValue tree, read through the public
+// interface so any valid value can be written.
+cefsim::text::JsonValue ToJson(CefRefPtr<CefValue> value);
+
+cefsim::text::JsonValue DictionaryToJson(CefRefPtr<CefDictionaryValue> dict) {
+  cefsim::text::JsonValue::Dict entries;
+  CefDictionaryValue::KeyList keys;
+  dict->GetKeys(keys);
+  for (const CefString& key : keys)
+    entries.emplace(key.ToString(), ToJson(dict->GetValue(key)));
+  return cefsim::text::JsonValue(std::move(entries));
+}
+
+cefsim::text::JsonValue ListToJson(CefRefPtr<CefListValue> list) {
+  cefsim::text::JsonValue::List items;
+  for (size_t i = 0; i < list->GetSize(); ++i)
+    items.push_back(ToJson(list->GetValue(i)));
+  return cefsim::text::JsonValue(std::move(items));
+}
+
+cefsim::text::JsonValue ToJson(CefRefPtr<CefValue> value) {
+  using cefsim::text::JsonValue;
+  switch (value->GetType()) {
+    case VTYPE_BOOL:
+      return JsonValue(value->GetBool());
+    case VTYPE_INT:
+      return JsonValue(value->GetInt());
+    case VTYPE_DOUBLE:
+      return JsonValue(value->GetDouble());
+    case VTYPE_STRING:
+      return JsonValue(value->GetString().ToString());
+    case VTYPE_BINARY: {
+      CefRefPtr<CefBinaryValue> binary = value->GetBinary();
+      std::string bytes(binary->GetSize(), '\0');
+      if (!bytes.empty())
+        binary->GetData(&bytes[0], bytes.size(), 0);
+      return JsonValue::Binary(std::move(bytes));
+    }
+    case VTYPE_DICTIONARY:
+      return DictionaryToJson(value->GetDictionary());
+    case VTYPE_LIST:
+      return ListToJson(value->GetList());
+    default:
+      return JsonValue();
+  }
+}
+
+}  // namespace
+
+int cef_parse_url(const cef_string_t* url, cef_urlparts_t* parts) {
+  if (!parts)
+    return 0;
+  std::string spec;
+  cefsim::text::Utf16ToUtf8(Read(url), &spec);
+  cefsim::text::UrlParts parsed;
+  if (!cefsim::text::ParseUrl(spec, &parsed))
+    return 0;
+  SetPart(parsed.spec, &parts->spec);
+  SetPart(parsed.scheme, &parts->scheme);
+  SetPart(parsed.username, &parts->username);
+  SetPart(parsed.password, &parts->password);
+  SetPart(parsed.host, &parts->host);
+  SetPart(parsed.port, &parts->port);
+  SetPart(parsed.origin, &parts->origin);
+  SetPart(parsed.path, &parts->path);
+  SetPart(parsed.query, &parts->query);
+  SetPart(parsed.fragment, &parts->fragment);
+  return 1;
+}
+
+cef_string_userfree_t cef_uriencode(const cef_string_t* text, int use_plus) {
+  return UserFree(cefsim::text::UriEncode(Read(text), use_plus != 0));
+}
+
+cef_string_userfree_t cef_uridecode(const cef_string_t* text,
+                                    int convert_to_utf8,
+                                    cef_uri_unescape_rule_t unescape_rule) {
+  return UserFree(
+      cefsim::text::UriDecode(Read(text), convert_to_utf8 != 0, unescape_rule));
+}
+
+cef_string_userfree_t cef_base64encode(const void* data, size_t data_size) {
+  std::string bytes;
+  if (data && data_size)
+    bytes.assign(static_cast<const char*>(data), data_size);
+  std::u16string text;
+  cefsim::text::Utf8ToUtf16(cefsim::text::Base64Encode(bytes), &text);
+  return UserFree(text);
+}
+
+CefBinaryValue* cefsim_base64decode(const cef_string_t* data) {
+  std::string text;
+  cefsim::text::Utf16ToUtf8(Read(data), &text);
+  std::string bytes;
+  if (!cefsim::text::Base64Decode(text, &bytes) || bytes.empty())
+    return nullptr;
+  return cefsim_binary_value_create(bytes.data(), bytes.size());
+}
+
+cef_string_userfree_t cefsim_write_json(CefValue* node, int options) {
+  if (!node || !node->IsValid())
+    return nullptr;
+  std::string json;
+  cefsim::text::WriteJson(ToJson(node), options, &json);
+  std::u16string text;
+  cefsim::text::Utf8ToUtf16(json, &text);
+  return UserFree(text);
+}
