@@ -1,5 +1,11 @@
 #include "orvcef/core/container_window.h"
 
+#include <string>
+
+#include "orvcef/bridge/query_bridge.h"
+#include "orvcef/bridge/script_push.h"
+#include "orvcef/core/browser_app.h"
+#include "orvcef/core/library_state.h"
 #include "orvcef/core/thread_checks.h"
 
 namespace orvcef {
@@ -8,12 +14,109 @@ const wchar_t kContainerClassName[] = L"CefCont";
 
 namespace {
 
-// The container window has no user data and reacts to nothing of its own;
-// host views get their behaviour with the host-view protocol.
+// A host view names its route with this window property: a pointer to
+// zero-terminated UTF-16 text that the host keeps alive while it is set.
+constexpr char kRouteProperty[] = "uri";
+
+// The route text of |view|; null when the host set none.
+const wchar_t* RouteOf(HWND view) {
+  return static_cast<const wchar_t*>(GetPropA(view, kRouteProperty));
+}
+
+// The library's hidden container window, or null once the application
+// object is gone (after OrvCefTerm).
+HWND ContainerWindow() {
+  CefRefPtr<OrvCefApp> app = State().app();
+  return app ? app->container_window() : nullptr;
+}
+
+bool IsCurrentRoute(const wchar_t* route) {
+  return route && State().current_route() == route;
+}
+
+// Fits |browser| to the client area of |view|, at its origin.
+void FillView(HWND browser, HWND view) {
+  RECT client = {};
+  GetClientRect(view, &client);
+  SetWindowPos(browser, nullptr, 0, 0, client.right - client.left,
+               client.bottom - client.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Gives the browser back to the container window, but only from the view
+// that holds it: hiding some other view must not take it from the one shown.
+void ReturnBrowserFrom(HWND view, HWND browser) {
+  const HWND container = ContainerWindow();
+  if (!container || GetParent(browser) != view)
+    return;
+  SetParent(browser, container);
+}
+
+void OnViewShown(HWND view, HWND browser) {
+  // The route is current before the page hears of it, so a page that asks
+  // for "route" in answer to the push already gets the new one.
+  const wchar_t* route = RouteOf(view);
+  State().set_current_route(route ? route : L"");
+  PushRoute(route);
+  SetParent(browser, view);
+  // Until the view's next WM_SIZE the browser would keep the size it had
+  // in the previous view.
+  FillView(browser, view);
+}
+
+void OnViewDestroyed(HWND view) {
+  const wchar_t* route = RouteOf(view);
+  if (!route)
+    return;
+  if (IsCurrentRoute(route))
+    State().set_current_route(std::wstring());
+  RemovePropA(view, kRouteProperty);
+}
+
+// The window procedure of "CefCont". The container window has no user data
+// and so passes everything on; a host view holds the browser window in its
+// user data and moves it in and out as it is shown and hidden.
 LRESULT CALLBACK ContainerWindowProc(HWND window,
                                      UINT message,
                                      WPARAM wparam,
                                      LPARAM lparam) {
+  const HWND browser =
+      reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!browser)
+    return DefWindowProcW(window, message, wparam, lparam);
+
+  switch (message) {
+    case WM_SIZE:
+      // A view that does not hold the browser must not size it.
+      if (GetParent(browser) == window) {
+        SetWindowPos(browser, nullptr, 0, 0, LOWORD(lparam), HIWORD(lparam),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      break;
+    case WM_SHOWWINDOW:
+      if (wparam)
+        OnViewShown(window, browser);
+      else
+        ReturnBrowserFrom(window, browser);
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      const auto* position = reinterpret_cast<const WINDOWPOS*>(lparam);
+      if (position && (position->flags & SWP_HIDEWINDOW) &&
+          IsCurrentRoute(RouteOf(window))) {
+        ReturnBrowserFrom(window, browser);
+      }
+      break;
+    }
+    case WM_NCDESTROY:
+      OnViewDestroyed(window);
+      break;
+    case WM_PARENTNOTIFY:
+      // Mouse-button-down notifications only, not child creation or
+      // destruction; the host tells this form by its zero lParam.
+      if (static_cast<WORD>(LOWORD(wparam)) >= WM_LBUTTONDOWN)
+        SendMessageW(State().message_window(), kHostQueryMessage, 0, 0);
+      break;
+  }
   return DefWindowProcW(window, message, wparam, lparam);
 }
 

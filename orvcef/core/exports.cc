@@ -2,6 +2,7 @@
 // of the library that does the work.
 #include "orvcef/include/orvcef.h"
 
+#include "orvcef/bridge/script_push.h"
 #include "orvcef/core/browser_app.h"
 #include "orvcef/core/library_state.h"
 #include "orvcef/core/shutdown.h"
@@ -57,9 +58,9 @@ void WINAPI OrvCefReloadMainBrowser(void) {
     handler->ReloadMainBrowser();
 }
 
-// Running host script in the page comes with the script push; until then
-// the script is dropped, as it is when no browser is open.
-void WINAPI OrvCefRunJs(LPCWSTR script) {}
+void WINAPI OrvCefRunJs(LPCWSTR script) {
+  orvcef::RunMainFrameScript(script);
+}
 
 void WINAPI OrvCefSetErrorPage(LPCWSTR html) {
   orvcef::State().set_error_page(TextOrEmpty(html));
