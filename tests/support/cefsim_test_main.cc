@@ -1,10 +1,16 @@
 // Test main for programs that run against the simulated runtime: every test
-// starts with empty records and fails when it leaves a violation behind.
+// starts with empty records and fails when it leaves a violation behind. A
+// process started with a --type switch is one of the program's own child
+// processes and never reaches the tests.
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
 #include "cefsim/control.h"
+#include "child_process_app.h"
 #include "gtest/gtest.h"
+#include "include/cef_app.h"
 #include "violations.h"
 
 namespace orvtest {
@@ -89,6 +95,13 @@ class LeftoverViolations : public testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char** argv) {
+  {
+    CefMainArgs main_args(GetModuleHandle(nullptr));
+    const int exit_code =
+        CefExecuteProcess(main_args, orvtest::MakeChildProcessApp(), nullptr);
+    if (exit_code >= 0)
+      return exit_code;
+  }
   testing::InitGoogleTest(&argc, argv);
   testing::TestEventListeners& listeners =
       testing::UnitTest::GetInstance()->listeners();

@@ -45,7 +45,8 @@ std::unique_ptr<PipeChannel> PipeChannel::Connect(const std::wstring& name) {
 PipeChannel::PipeChannel(HANDLE pipe, bool is_server)
     : pipe_(pipe),
       stop_event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      is_server_(is_server) {}
+      is_server_(is_server),
+      connected_(!is_server) {}
 
 PipeChannel::~PipeChannel() {
   Close();
@@ -121,29 +122,38 @@ bool PipeChannel::Send(const std::string& frame) {
   return true;
 }
 
+bool PipeChannel::AwaitClient(HANDLE abandon, DWORD timeout_ms) {
+  if (!connected_)
+    connected_ = WaitForClient(abandon, timeout_ms);
+  return connected_;
+}
+
+bool PipeChannel::WaitForClient(HANDLE abandon, DWORD timeout_ms) {
+  OVERLAPPED request = {};
+  request.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  const BOOL started = ConnectNamedPipe(pipe_, &request);
+  bool connected = started != 0;
+  if (!started && GetLastError() == ERROR_PIPE_CONNECTED) {
+    connected = true;
+  } else if (!started && GetLastError() == ERROR_IO_PENDING) {
+    HANDLE waits[] = {request.hEvent, abandon ? abandon : stop_event_};
+    connected =
+        WaitForMultipleObjects(2, waits, FALSE, timeout_ms) == WAIT_OBJECT_0;
+    if (!connected) {
+      CancelIo(pipe_);
+      DWORD ignored;
+      GetOverlappedResult(pipe_, &request, &ignored, TRUE);
+    }
+  }
+  CloseHandle(request.hEvent);
+  return connected;
+}
+
 // Runs on the reader thread.
 void PipeChannel::ReadLoop(DWORD connect_timeout_ms) {
-  bool connected = true;
-  if (is_server_) {
-    OVERLAPPED request = {};
-    request.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    const BOOL started = ConnectNamedPipe(pipe_, &request);
-    if (!started && GetLastError() == ERROR_PIPE_CONNECTED) {
-      connected = true;
-    } else if (!started && GetLastError() == ERROR_IO_PENDING) {
-      HANDLE waits[] = {request.hEvent, stop_event_};
-      connected = WaitForMultipleObjects(2, waits, FALSE, connect_timeout_ms) ==
-                  WAIT_OBJECT_0;
-      if (!connected) {
-        CancelIo(pipe_);
-        DWORD ignored;
-        GetOverlappedResult(pipe_, &request, &ignored, TRUE);
-      }
-    } else {
-      connected = started != 0;
-    }
-    CloseHandle(request.hEvent);
-  }
+  bool connected = connected_;
+  if (!connected)
+    connected = WaitForClient(stop_event_, connect_timeout_ms);
   while (connected) {
     uint32_t size = 0;
     if (!ReadExactly(&size, sizeof(size)) || size > kMaxFrameSize)

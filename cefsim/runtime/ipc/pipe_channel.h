@@ -40,8 +40,14 @@ class PipeChannel {
   // reader thread.
   ~PipeChannel();
 
+  // Server end only, before Start(): waits until the client has connected.
+  // False when |abandon| (a process handle, say) is signalled first or
+  // |timeout_ms| pass. Any thread.
+  bool AwaitClient(HANDLE abandon, DWORD timeout_ms);
+
   // Starts the reader thread. A server end first waits for its client, up to
-  // |connect_timeout_ms|; on_closed is reported when none comes.
+  // |connect_timeout_ms|, unless AwaitClient() already saw it; on_closed is
+  // reported when none comes.
   void Start(Callbacks callbacks, DWORD connect_timeout_ms = 30000);
 
   // Sends one frame; callable from any thread, frames from one thread keep
@@ -52,10 +58,15 @@ class PipeChannel {
   // any thread.
   void Close();
 
+  // The pipe itself, owned by the channel; for queries about its peer.
+  HANDLE pipe() const { return pipe_; }
+
  private:
   PipeChannel(HANDLE pipe, bool is_server);
 
   void ReadLoop(DWORD connect_timeout_ms);
+  // Waits for the client of a server end; see AwaitClient().
+  bool WaitForClient(HANDLE abandon, DWORD timeout_ms);
   // Waits for overlapped |request| on the pipe; false on failure or close.
   bool Finish(OVERLAPPED* request, BOOL started, DWORD* transferred);
   bool ReadExactly(void* buffer, DWORD size);
@@ -63,6 +74,7 @@ class PipeChannel {
   HANDLE pipe_;        // Owned.
   HANDLE stop_event_;  // Owned; set by Close() to end a pending wait.
   const bool is_server_;
+  bool connected_;       // Set before the reader starts, read by it.
   Callbacks callbacks_;  // Used on the reader thread only.
   std::mutex write_lock_;
   std::thread reader_;

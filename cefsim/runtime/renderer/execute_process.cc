@@ -8,7 +8,7 @@
 #include "include/cef_app.h"
 #include "ipc/pipe_channel.h"
 #include "renderer/process_command_line.h"
-#include "renderer/render_thread.h"
+#include "renderer/render_process.h"
 #include "wrapper/renderer_exports.h"
 
 namespace cefsim {
@@ -29,22 +29,11 @@ int RunChild(CefApp* application,
   if (!channel)
     return kNoBrowserProcessExitCode;
 
-  RenderThread render_thread;
   CefRefPtr<CefRenderProcessHandler> handler;
   if (type == L"renderer" && application)
     handler = application->GetRenderProcessHandler();
-  if (handler)
-    handler->OnWebKitInitialized();
-
-  ipc::PipeChannel::Callbacks callbacks;
-  // Frames from the browser process are not acted on yet: the child only
-  // lives as long as its channel.
-  callbacks.on_frame = [](std::string) {};
-  callbacks.on_closed = [&render_thread] { render_thread.Quit(); };
-  channel->Start(std::move(callbacks));
-  render_thread.Run();
-  channel.reset();
-  return 0;
+  RenderProcess process(std::move(channel), handler);
+  return process.Run();
 }
 
 }  // namespace
