@@ -66,8 +66,12 @@ void WINAPI OrvCefSetErrorPage(LPCWSTR html) {
   orvcef::State().set_error_page(TextOrEmpty(html));
 }
 
-// Stored for the navigations that apply it; see ProxySettings.
+// Every navigation applies the stored server; a change reloads the main
+// browser so it takes effect at once.
 void WINAPI OrvCefSetProxy(LPCWSTR server, LPCWSTR user, LPCWSTR password) {
-  orvcef::State().set_proxy(
-      {TextOrEmpty(server), TextOrEmpty(user), TextOrEmpty(password)});
+  if (!orvcef::State().UpdateProxy(server, user, password))
+    return;
+  CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
+  if (handler)
+    handler->ReloadMainBrowser();
 }

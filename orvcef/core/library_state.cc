@@ -1,5 +1,7 @@
 #include "orvcef/core/library_state.h"
 
+#include "orvcef/network/proxy_settings.h"
+
 #include <utility>
 
 #include "orvcef/core/browser_app.h"
@@ -92,9 +94,11 @@ ProxySettings LibraryState::proxy() const {
   return proxy_;
 }
 
-void LibraryState::set_proxy(ProxySettings proxy) {
+bool LibraryState::UpdateProxy(const wchar_t* server,
+                               const wchar_t* user,
+                               const wchar_t* password) {
   std::lock_guard<std::mutex> guard(lock_);
-  proxy_ = std::move(proxy);
+  return MergeProxyArguments(server, user, password, &proxy_);
 }
 
 LibraryState& State() {

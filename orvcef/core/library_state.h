@@ -87,7 +87,11 @@ class LibraryState {
   void set_error_page(std::wstring html);
 
   ProxySettings proxy() const;
-  void set_proxy(ProxySettings proxy);
+  // Merges the host's three proxy arguments (see MergeProxyArguments) in one
+  // step; true when any value changed.
+  bool UpdateProxy(const wchar_t* server,
+                   const wchar_t* user,
+                   const wchar_t* password);
 
  private:
   // Declared first so that it goes last at unload: an OrvCefApp still held

@@ -138,32 +138,11 @@ void OrvCefHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser) {
   all_closed_ = true;
 }
 
-bool OrvCefHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> browser,
-                                   CefRefPtr<CefFrame> frame,
-                                   CefRefPtr<CefRequest> request,
-                                   bool user_gesture,
-                                   bool is_redirect) {
-  ORVCEF_REQUIRE_UI_THREAD();
-  if (router_)
-    router_->OnBeforeBrowse(browser, frame);
-  return false;
-}
-
 void OrvCefHandler::OnRenderProcessTerminated(CefRefPtr<CefBrowser> browser,
                                               TerminationStatus status) {
   ORVCEF_REQUIRE_UI_THREAD();
   if (router_)
     router_->OnRenderProcessTerminated(browser);
-}
-
-void OrvCefHandler::OnBeforeDownload(
-    CefRefPtr<CefBrowser> browser,
-    CefRefPtr<CefDownloadItem> download_item,
-    const CefString& suggested_name,
-    CefRefPtr<CefBeforeDownloadCallback> callback) {
-  ORVCEF_REQUIRE_UI_THREAD();
-  // Downloads are not taken yet: leaving |callback| uncalled cancels them,
-  // as CEF does for a client without a download handler.
 }
 
 void OrvCefHandler::CloseBrowsers(bool force_close) {
