@@ -1,0 +1,153 @@
+// The control exports of control_page.h.
+#include <algorithm>
+#include <condition_variable>
+#include <cstring>
+#include <functional>
+#include <mutex>
+#include <string>
+
+#include "browser/browser_host_impl.h"
+#include "browser/browser_registry.h"
+#include "browser/page_outcomes.h"
+#include "browser/popup.h"
+#include "browser/renderer_link.h"
+#include "browser/threads.h"
+#include "cefsim/control_page.h"
+
+namespace {
+
+using cefsim::browser::BrowserHostImpl;
+
+// Runs |work| with the browser on the UI thread.
+bool OnUi(int browser_id, std::function<void(BrowserHostImpl*)> work) {
+  CefRefPtr<BrowserHostImpl> browser = cefsim::browser::FindBrowser(browser_id);
+  if (!browser)
+    return false;
+  return cefsim::browser::PostTask(TID_UI,
+                                   [browser, work] { work(browser.get()); });
+}
+
+}  // namespace
+
+int cefsim_page_open_popup(int browser_id,
+                           int64_t frame_id,
+                           const char* url,
+                           int x,
+                           int x_set,
+                           int y,
+                           int y_set,
+                           int width,
+                           int width_set,
+                           int height,
+                           int height_set) {
+  CefPopupFeatures features;
+  features.x = x;
+  features.xSet = x_set;
+  features.y = y;
+  features.ySet = y_set;
+  features.width = width;
+  features.widthSet = width_set;
+  features.height = height;
+  features.heightSet = height_set;
+  const std::string target = url ? url : "";
+  return OnUi(browser_id,
+              [frame_id, target, features](BrowserHostImpl* browser) {
+                cefsim::browser::OpenPopupFromPage(browser, frame_id, target,
+                                                   features);
+              })
+             ? 1
+             : 0;
+}
+
+int cefsim_page_query(int browser_id,
+                      int64_t frame_id,
+                      const char* request,
+                      int persistent) {
+  const int id = cefsim::browser::NextPageQueryId();
+  const std::string text = request ? request : "";
+  const bool keep = persistent != 0;
+  const bool posted = OnUi(browser_id, [=](BrowserHostImpl* browser) {
+    if (cefsim::browser::RendererLink* renderer = browser->renderer()) {
+      renderer->host()->RunPageQuery(browser->id(), frame_id, id, text, keep);
+    }
+  });
+  return posted ? id : 0;
+}
+
+int cefsim_page_query_cancel(int browser_id,
+                             int64_t frame_id,
+                             int page_query_id) {
+  return OnUi(browser_id,
+              [=](BrowserHostImpl* browser) {
+                if (cefsim::browser::RendererLink* renderer =
+                        browser->renderer()) {
+                  renderer->host()->RunPageQueryCancel(browser->id(), frame_id,
+                                                       page_query_id);
+                }
+              })
+             ? 1
+             : 0;
+}
+
+int cefsim_page_wait_outcomes(int page_query_id, int count, int timeout_ms) {
+  return static_cast<int>(
+      cefsim::browser::WaitPageQueryOutcomes(page_query_id, count, timeout_ms)
+          .size());
+}
+
+int cefsim_page_outcome(int page_query_id,
+                        int index,
+                        int* error_code,
+                        char* buffer,
+                        int size) {
+  const auto outcomes =
+      cefsim::browser::WaitPageQueryOutcomes(page_query_id, 0, 0);
+  if (index < 0 || index >= static_cast<int>(outcomes.size()))
+    return -1;
+  const auto& outcome = outcomes[index];
+  if (error_code)
+    *error_code = outcome.error_code;
+  const std::string& text =
+      outcome.success ? outcome.response : outcome.error_message;
+  if (buffer && size > 0) {
+    const size_t count = std::min(text.size(), static_cast<size_t>(size - 1));
+    std::memcpy(buffer, text.data(), count);
+    buffer[count] = '\0';
+  }
+  return outcome.success ? 1 : 0;
+}
+
+int cefsim_page_sync(int browser_id, int timeout_ms) {
+  const int request = cefsim::browser::NextSyncRequestId();
+  const bool posted = OnUi(browser_id, [request](BrowserHostImpl* browser) {
+    if (cefsim::browser::RendererLink* renderer = browser->renderer())
+      renderer->host()->Sync(request);
+  });
+  if (!posted)
+    return 0;
+  return cefsim::browser::WaitRendererSynced(request, timeout_ms) ? 1 : 0;
+}
+
+int cefsim_os_kill_renderer(int browser_id) {
+  CefRefPtr<BrowserHostImpl> browser = cefsim::browser::FindBrowser(browser_id);
+  if (!browser)
+    return 0;
+  std::mutex lock;
+  std::condition_variable done_signal;
+  bool done = false;
+  bool killed = false;
+  const bool posted = cefsim::browser::PostTask(TID_UI, [&] {
+    if (cefsim::browser::RendererLink* renderer = browser->renderer()) {
+      renderer->host()->Kill();
+      killed = true;
+    }
+    std::lock_guard<std::mutex> guard(lock);
+    done = true;
+    done_signal.notify_one();
+  });
+  if (!posted)
+    return 0;
+  std::unique_lock<std::mutex> guard(lock);
+  done_signal.wait(guard, [&] { return done; });
+  return killed ? 1 : 0;
+}
