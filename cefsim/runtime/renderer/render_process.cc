@@ -27,7 +27,7 @@ RenderProcess::RenderProcess(std::unique_ptr<ipc::PipeChannel> channel,
       handler_(handler),
       browser_process_(OpenBrowserProcess(channel_->pipe())) {
   g_render_process = this;
-  dispatcher_ = std::make_unique<RequestDispatcher>(this);
+  dispatcher_ = std::make_unique<RequestDispatcher>(this, handler_.get());
 }
 
 RenderProcess::~RenderProcess() {
@@ -63,6 +63,10 @@ int RenderProcess::Run() {
   render_thread_.Run();
   dispatcher_->Shutdown();
   return 0;
+}
+
+const BrowserRegistry& RenderProcess::registry() const {
+  return dispatcher_->registry();
 }
 
 void RenderProcess::SendToBrowser(const ipc::FrameWriter& writer) {

@@ -9,6 +9,7 @@
 
 #include "include/cef_render_process_handler.h"
 #include "ipc/pipe_channel.h"
+#include "renderer/browser_registry.h"
 #include "renderer/render_thread.h"
 
 namespace cefsim {
@@ -43,6 +44,9 @@ class RenderProcess {
 
   // The application's handler, or null. Render thread.
   CefRenderProcessHandler* handler() const { return handler_.get(); }
+
+  // The browsers and frames of this process. Render thread.
+  const BrowserRegistry& registry() const;
 
   // A handle on the browser process with the right to take duplicated
   // handles, for shared-memory messages; null when it could not be opened.

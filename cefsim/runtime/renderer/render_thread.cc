@@ -24,6 +24,14 @@ RenderThread* RenderThread::Get() {
   return g_render_thread;
 }
 
+bool RequireRenderThread(const char* method) {
+  RenderThread* thread = RenderThread::Get();
+  if (thread && thread->IsCurrent())
+    return true;
+  ReportViolation(std::string(method) + " called on invalid thread");
+  return false;
+}
+
 void RenderThread::Post(std::function<void()> task) {
   std::lock_guard<std::mutex> guard(lock_);
   if (quitting_)

@@ -41,6 +41,10 @@ class RenderThread {
   bool quitting_ = false;                    // Guarded by |lock_|.
 };
 
+// True on the render thread. Otherwise reports "<method> called on invalid
+// thread", as CEF's renderer objects do (CEF_REQUIRE_RT), and returns false.
+bool RequireRenderThread(const char* method);
+
 }  // namespace renderer
 }  // namespace cefsim
 
