@@ -117,6 +117,16 @@ int cefsim_page_outcome(int page_query_id,
   return outcome.success ? 1 : 0;
 }
 
+int cefsim_page_outcome_length(int page_query_id, int index) {
+  const auto outcomes =
+      cefsim::browser::WaitPageQueryOutcomes(page_query_id, 0, 0);
+  if (index < 0 || index >= static_cast<int>(outcomes.size()))
+    return -1;
+  const auto& outcome = outcomes[index];
+  return static_cast<int>(outcome.success ? outcome.response.size()
+                                          : outcome.error_message.size());
+}
+
 int cefsim_page_sync(int browser_id, int timeout_ms) {
   const int request = cefsim::browser::NextSyncRequestId();
   const bool posted = OnUi(browser_id, [request](BrowserHostImpl* browser) {

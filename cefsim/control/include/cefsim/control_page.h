@@ -48,6 +48,8 @@ CEFSIM_EXPORT int cefsim_page_outcome(int page_query_id,
                                       int* error_code,
                                       char* buffer,
                                       int size);
+// The length in bytes of outcome |index|'s text; -1 when there is none.
+CEFSIM_EXPORT int cefsim_page_outcome_length(int page_query_id, int index);
 // Waits until the browser's renderer has handled everything sent to it so
 // far; 0 on timeout or without a renderer.
 CEFSIM_EXPORT int cefsim_page_sync(int browser_id, int timeout_ms);
