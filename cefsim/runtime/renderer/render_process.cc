@@ -2,6 +2,7 @@
 
 #include "diagnostics/records.h"
 #include "ipc/frame_codec.h"
+#include "renderer/render_task_target.h"
 #include "renderer/request_dispatcher.h"
 
 namespace cefsim {
@@ -27,6 +28,8 @@ RenderProcess::RenderProcess(std::unique_ptr<ipc::PipeChannel> channel,
       handler_(handler),
       browser_process_(OpenBrowserProcess(channel_->pipe())) {
   g_render_process = this;
+  browser::SetTaskTarget(TID_RENDERER,
+                         std::make_shared<RenderTaskTarget>(&render_thread_));
   dispatcher_ = std::make_unique<RequestDispatcher>(this, handler_.get());
 }
 
@@ -36,6 +39,7 @@ RenderProcess::~RenderProcess() {
   dispatcher_.reset();
   if (browser_process_)
     CloseHandle(browser_process_);
+  browser::SetTaskTarget(TID_RENDERER, nullptr);
   g_render_process = nullptr;
 }
 

@@ -1,5 +1,7 @@
 #include "renderer/render_thread.h"
 
+#include <chrono>
+
 #include "diagnostics/records.h"
 
 namespace cefsim {
@@ -32,12 +34,24 @@ bool RequireRenderThread(const char* method) {
   return false;
 }
 
-void RenderThread::Post(std::function<void()> task) {
+bool RenderThread::Post(std::function<void()> task) {
   std::lock_guard<std::mutex> guard(lock_);
   if (quitting_)
-    return;
+    return false;
   tasks_.push_back(std::move(task));
   wake_.notify_one();
+  return true;
+}
+
+bool RenderThread::PostDelayed(std::function<void()> task, int64_t delay_ms) {
+  if (delay_ms <= 0)
+    return Post(std::move(task));
+  std::lock_guard<std::mutex> guard(lock_);
+  if (quitting_)
+    return false;
+  delayed_.emplace(GetTickCount64() + delay_ms, std::move(task));
+  wake_.notify_one();
+  return true;
 }
 
 void RenderThread::Quit() {
@@ -55,7 +69,22 @@ void RenderThread::Run() {
     std::function<void()> task;
     {
       std::unique_lock<std::mutex> guard(lock_);
-      wake_.wait(guard, [this] { return quitting_ || !tasks_.empty(); });
+      for (;;) {
+        // Due delayed tasks join the queue in due order.
+        const ULONGLONG now = GetTickCount64();
+        while (!delayed_.empty() && delayed_.begin()->first <= now) {
+          tasks_.push_back(std::move(delayed_.begin()->second));
+          delayed_.erase(delayed_.begin());
+        }
+        if (!tasks_.empty() || quitting_)
+          break;
+        if (delayed_.empty()) {
+          wake_.wait(guard);
+        } else {
+          wake_.wait_for(
+              guard, std::chrono::milliseconds(delayed_.begin()->first - now));
+        }
+      }
       if (tasks_.empty())
         return;
       task = std::move(tasks_.front());

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <map>
 #include <mutex>
 
 namespace cefsim {
@@ -26,9 +27,13 @@ class RenderThread {
   bool IsCurrent() const { return GetCurrentThreadId() == thread_id_; }
 
   // Queues |task|; callable from any thread. Tasks posted after Quit() are
-  // dropped.
-  void Post(std::function<void()> task);
-  // Makes Run() return once the tasks already queued have run. Any thread.
+  // dropped (false).
+  bool Post(std::function<void()> task);
+  // Queues |task| to run once |delay_ms| have passed, after the tasks due
+  // before it. Any thread.
+  bool PostDelayed(std::function<void()> task, int64_t delay_ms);
+  // Makes Run() return once the tasks already queued have run; delayed
+  // tasks not yet due are dropped. Any thread.
   void Quit();
   // Runs tasks until Quit(). Render thread only.
   void Run();
@@ -38,7 +43,9 @@ class RenderThread {
   std::mutex lock_;
   std::condition_variable wake_;
   std::deque<std::function<void()>> tasks_;  // Guarded by |lock_|.
-  bool quitting_ = false;                    // Guarded by |lock_|.
+  // Delayed tasks by due time (GetTickCount64); guarded by |lock_|.
+  std::multimap<ULONGLONG, std::function<void()>> delayed_;
+  bool quitting_ = false;  // Guarded by |lock_|.
 };
 
 // True on the render thread. Otherwise reports "<method> called on invalid
