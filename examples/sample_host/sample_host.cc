@@ -14,13 +14,15 @@
 //   --proxy=<server>           proxy server, e.g. proxy.corp:8080
 //   --proxy-user=<name>        proxy credentials
 //   --proxy-password=<secret>
-//   --tour                     show each view in turn, then quit on its own
+//   --tour                     show each view in turn, run a script, then
+//                              quit on its own
 //   --debug                    CEF writes debug.log and opens port 9229
 //
 // The host prints one line per event to standard output, so a run can be
 // followed from a console.
 #include <windows.h>
 
+#include <shellapi.h>
 #include <stdio.h>
 #include <time.h>
 
@@ -50,6 +52,11 @@ enum Command : UINT {
 
 constexpr UINT_PTR kTourTimer = 1;
 constexpr UINT kTourStepMs = 1500;
+// The kit reports no title changes; the caption follows the browser
+// window's text, which carries the page title.
+constexpr UINT_PTR kTitleTimer = 2;
+constexpr UINT kTitleCheckMs = 250;
+constexpr wchar_t kMainTitle[] = L"orvcef sample host";
 
 // One host view: a route of the web application and the window that shows
 // it. The route text must stay valid while the window's "uri" property
@@ -78,6 +85,7 @@ std::vector<HostView> g_views = {{L"Home", L"/home"},
                                  {L"Settings", L"/settings"}};
 size_t g_current_view = 0;
 size_t g_tour_step = 0;
+std::wstring g_page_title;
 
 // --- Output ---------------------------------------------------------------
 
@@ -181,8 +189,23 @@ void ShowView(size_t index) {
   if (g_views[g_current_view].window && g_current_view != index)
     ShowWindow(g_views[g_current_view].window, SW_HIDE);
   g_current_view = index;
-  ShowWindow(g_views[index].window, SW_SHOW);
   Say("showing view " + ToUtf8(g_views[index].route));
+  ShowWindow(g_views[index].window, SW_SHOW);
+}
+
+// --- Page title --------------------------------------------------------------
+
+// Puts the page title into the caption when it changed.
+void FollowPageTitle() {
+  wchar_t text[256] = {};
+  GetWindowTextW(g_browser_window, text, ARRAYSIZE(text));
+  if (g_page_title == text)
+    return;
+  g_page_title = text;
+  Say("page title \"" + ToUtf8(g_page_title) + "\"");
+  const std::wstring caption =
+      g_page_title.empty() ? kMainTitle : g_page_title + L" - " + kMainTitle;
+  SetWindowTextW(g_main_window, caption.c_str());
 }
 
 // --- Main window -----------------------------------------------------------
@@ -235,10 +258,11 @@ void OnCommand(UINT command) {
   }
 }
 
-// The unattended tour: each view in turn, a script, then quit.
+// The unattended tour: from the first view on to each other one and back to
+// the first, a script, then quit.
 void OnTourStep() {
   if (g_tour_step < g_views.size()) {
-    ShowView(g_tour_step);
+    ShowView((g_tour_step + 1) % g_views.size());
   } else if (g_tour_step == g_views.size()) {
     OnCommand(kRunScript);
   } else {
@@ -262,6 +286,8 @@ LRESULT CALLBACK MainWindowProc(HWND window,
     case WM_TIMER:
       if (wparam == kTourTimer)
         OnTourStep();
+      else if (wparam == kTitleTimer)
+        FollowPageTitle();
       return 0;
     case WM_CLOSE:
       // Detach before our windows go: the browser returns to the kit's own
@@ -385,7 +411,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show_command) {
   }
   Say("started with " + ToUtf8(options.url));
 
-  g_main_window = CreateWindowExW(0, kMainClass, L"orvcef sample host",
+  g_main_window = CreateWindowExW(0, kMainClass, kMainTitle,
                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                   CW_USEDEFAULT, CW_USEDEFAULT, 960, 640,
                                   nullptr, CreateMainMenu(), instance, nullptr);
@@ -398,8 +424,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show_command) {
     exit_code = 1;
     DestroyWindow(g_main_window);
   } else {
+    Say("browser window ready");
     CreateViews();
     ShowView(0);
+    SetTimer(g_main_window, kTitleTimer, kTitleCheckMs, nullptr);
     if (options.tour)
       SetTimer(g_main_window, kTourTimer, kTourStepMs, nullptr);
   }

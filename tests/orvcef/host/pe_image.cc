@@ -54,17 +54,4 @@ std::set<std::string> ImportedDlls(HMODULE module) {
   return names;
 }
 
-std::set<std::string> DelayImportedDlls(HMODULE module) {
-  std::set<std::string> names;
-  const IMAGE_DATA_DIRECTORY& dir =
-      Directory(module, IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT);
-  if (!dir.VirtualAddress)
-    return names;
-  for (auto* entry = At<IMAGE_DELAYLOAD_DESCRIPTOR>(module, dir.VirtualAddress);
-       entry->DllNameRVA; ++entry) {
-    names.insert(Lower(At<char>(module, entry->DllNameRVA)));
-  }
-  return names;
-}
-
 }  // namespace orvtest
