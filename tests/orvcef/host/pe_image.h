@@ -12,7 +12,6 @@ namespace orvtest {
 std::set<std::string> ExportedNames(HMODULE module);
 // DLL names of the normal import table, lower case.
 std::set<std::string> ImportedDlls(HMODULE module);
-// DLL names of the delay-load import table, lower case.
 
 }  // namespace orvtest
 
