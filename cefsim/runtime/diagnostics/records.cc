@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +29,8 @@ Records& GetRecords() {
   return *records;
 }
 
+std::atomic<RecordForwarder> g_forwarder{nullptr};
+
 bool ViolationsAreFatal() {
   const char* value = std::getenv("CEFSIM_FATAL");
   return value && std::strcmp(value, "1") == 0;
@@ -38,6 +41,8 @@ bool ViolationsAreFatal() {
 void ReportViolation(const std::string& text) {
   std::fprintf(stderr, "cefsim: violation: %s\n", text.c_str());
   std::fflush(stderr);
+  if (RecordForwarder forwarder = g_forwarder.load())
+    forwarder(std::string(), text);
   if (ViolationsAreFatal())
     ExitProcess(3);
   Records& records = GetRecords();
@@ -46,9 +51,15 @@ void ReportViolation(const std::string& text) {
 }
 
 void RecordNote(const std::string& tag, const std::string& detail) {
+  if (RecordForwarder forwarder = g_forwarder.load())
+    forwarder(tag, detail);
   Records& records = GetRecords();
   std::lock_guard<std::mutex> guard(records.lock);
   records.notes.emplace_back(tag, detail);
+}
+
+void SetRecordForwarder(RecordForwarder forwarder) {
+  g_forwarder = forwarder;
 }
 
 }  // namespace cefsim

@@ -41,6 +41,8 @@ enum class ToBrowser : uint8_t {
   kPageQueryOutcome,
   // request_id
   kSynced,
+  // tag (empty for a violation), text: a record the renderer made.
+  kRecord,
 };
 
 }  // namespace ipc

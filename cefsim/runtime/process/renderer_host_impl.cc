@@ -222,6 +222,18 @@ void RendererHostImpl::OnFrame(const std::string& frame) {
       delegate_->OnPageQueryOutcome(browser_id, outcome);
       return;
     }
+    case ipc::ToBrowser::kRecord: {
+      const std::string tag = reader.String();
+      const std::string text = reader.String();
+      if (!reader.Done())
+        break;
+      // The renderer's misuse fails the browser process's tests too.
+      if (tag.empty())
+        ReportViolation("renderer: " + text);
+      else
+        RecordNote(tag, text);
+      return;
+    }
     case ipc::ToBrowser::kSynced: {
       const int request_id = reader.Int32();
       if (!reader.Done())

@@ -2,6 +2,7 @@
 
 #include "diagnostics/records.h"
 #include "ipc/frame_codec.h"
+#include "ipc/wire_protocol.h"
 #include "renderer/render_task_target.h"
 #include "renderer/request_dispatcher.h"
 
@@ -11,6 +12,12 @@ namespace {
 
 // Set while a RenderProcess exists; one per process.
 RenderProcess* g_render_process = nullptr;
+
+// Sends a record of this process to the browser process. Any thread: the
+// channel's sends are. Only set while |g_render_process| lives.
+void ForwardRecord(const std::string& tag, const std::string& text) {
+  g_render_process->SendRecord(tag, text);
+}
 
 // The process at the server end of |channel|'s pipe.
 HANDLE OpenBrowserProcess(HANDLE pipe) {
@@ -31,9 +38,11 @@ RenderProcess::RenderProcess(std::unique_ptr<ipc::PipeChannel> channel,
   browser::SetTaskTarget(TID_RENDERER,
                          std::make_shared<RenderTaskTarget>(&render_thread_));
   dispatcher_ = std::make_unique<RequestDispatcher>(this, handler_.get());
+  SetRecordForwarder(&ForwardRecord);
 }
 
 RenderProcess::~RenderProcess() {
+  SetRecordForwarder(nullptr);
   // Stop the reader before the dispatcher it posts to goes away.
   channel_.reset();
   dispatcher_.reset();
@@ -71,6 +80,14 @@ int RenderProcess::Run() {
 
 const BrowserRegistry& RenderProcess::registry() const {
   return dispatcher_->registry();
+}
+
+void RenderProcess::SendRecord(const std::string& tag,
+                               const std::string& text) {
+  channel_->Send(ipc::FrameWriter(static_cast<uint8_t>(ipc::ToBrowser::kRecord))
+                     .String(tag)
+                     .String(text)
+                     .frame());
 }
 
 void RenderProcess::SendToBrowser(const ipc::FrameWriter& writer) {

@@ -42,6 +42,10 @@ class RenderProcess {
   // Sends one report to the browser process. Render thread.
   void SendToBrowser(const ipc::FrameWriter& writer);
 
+  // Passes one of this process's records to the browser process. Any
+  // thread.
+  void SendRecord(const std::string& tag, const std::string& text);
+
   // The application's handler, or null. Render thread.
   CefRenderProcessHandler* handler() const { return handler_.get(); }
 

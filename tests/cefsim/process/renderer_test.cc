@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "cefsim/control.h"
 #include "gtest/gtest.h"
 #include "include/cef_shared_process_message_builder.h"
 #include "process/renderer_host.h"
 #include "recording_delegate.h"
+#include "violations.h"
 #include "wait.h"
 
 namespace {
@@ -208,8 +210,20 @@ TEST_F(RendererTest, UnhandledAndMisaddressedMessagesAreDropped) {
   host_->SendProcessMessage(77, kProbeFrame, CefProcessMessage::Create("echo"));
   ASSERT_TRUE(delegate_.SyncWith(host_.get(), 1));
   EXPECT_TRUE(delegate_.messages().empty());
+  // The renderer's notes reach the browser process's records.
+  EXPECT_EQ(2, cefsim_note_count("process_message_dropped"));
   // The renderer is still fine.
   EXPECT_TRUE(Ask(kProbeBrowser, kProbeFrame, "frame?"));
+}
+
+TEST_F(RendererTest, RendererMisuseFailsTheBrowserProcessTest) {
+  CefRefPtr<CefProcessMessage> sent = Ask(kProbeBrowser, kProbeFrame, "misuse");
+  // CEF's debug check stops there; release builds send it on regardless.
+  ASSERT_TRUE(sent);
+  EXPECT_EQ("misused", sent->GetName().ToString());
+  EXPECT_EQ(1, orvtest::TakeViolations(
+                   "renderer: CefFrame::SendProcessMessage from the renderer "
+                   "must target PID_BROWSER"));
 }
 
 TEST_F(RendererTest, KeepsTheScriptsRunInEachFrame) {

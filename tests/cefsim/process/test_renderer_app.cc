@@ -133,6 +133,11 @@ class TestRendererApp : public CefApp, public CefRenderProcessHandler {
       reply = DescribeFrame(browser, frame);
     } else if (name == "scripts?") {
       reply = DescribeScripts(browser, frame);
+    } else if (name == "misuse") {
+      // The renderer may only send to the browser process.
+      frame->SendProcessMessage(PID_RENDERER,
+                                CefProcessMessage::Create("misused"));
+      return true;
     } else {
       return false;
     }
