@@ -226,6 +226,35 @@ TEST_F(RendererTest, RendererMisuseFailsTheBrowserProcessTest) {
                    "must target PID_BROWSER"));
 }
 
+TEST(RendererEnd, IsReportedOnceWithCefsStatusForTheExitCode) {
+  const struct {
+    DWORD exit_code;
+    cef_termination_status_t status;
+  } kCases[] = {
+      {0xC0000005, TS_PROCESS_CRASHED},
+      {0xE0000008, TS_PROCESS_OOM},
+      {1, TS_PROCESS_WAS_KILLED},
+      {7, TS_PROCESS_CRASHED},
+  };
+  for (const auto& row : kCases) {
+    orvtest::RecordingDelegate delegate;
+    std::unique_ptr<RendererHost> host =
+        RendererHost::Launch(std::wstring(), &delegate);
+    ASSERT_TRUE(host);
+    host->CreateBrowser(1, false);
+    host->CommitNavigation(1, 10, 0, true, "about:blank");
+    CefRefPtr<CefProcessMessage> exit = CefProcessMessage::Create("exit");
+    exit->GetArgumentList()->SetInt(0, static_cast<int>(row.exit_code));
+    host->SendProcessMessage(1, 10, exit);
+    ASSERT_TRUE(orvtest::WaitUntil([&] { return !delegate.gone().empty(); }))
+        << "exit code 0x" << std::hex << row.exit_code;
+    host.reset();
+    EXPECT_EQ(std::vector<cef_termination_status_t>{row.status},
+              delegate.gone())
+        << "exit code 0x" << std::hex << row.exit_code;
+  }
+}
+
 TEST_F(RendererTest, KeepsTheScriptsRunInEachFrame) {
   host_->CreateBrowser(3, false);
   host_->CommitNavigation(3, 30, 0, true, "https://s.test/");

@@ -1,5 +1,7 @@
 #include "test_renderer_app.h"
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -133,6 +135,12 @@ class TestRendererApp : public CefApp, public CefRenderProcessHandler {
       reply = DescribeFrame(browser, frame);
     } else if (name == "scripts?") {
       reply = DescribeScripts(browser, frame);
+    } else if (name == "exit") {
+      // Ends the process at once with the given code, as a crash would.
+      TerminateProcess(
+          GetCurrentProcess(),
+          static_cast<UINT>(message->GetArgumentList()->GetInt(0)));
+      return true;
     } else if (name == "misuse") {
       // The renderer may only send to the browser process.
       frame->SendProcessMessage(PID_RENDERER,

@@ -7,6 +7,7 @@
 //   "frame?"    -> "frame" with what the receiving frame reports of itself.
 //   "scripts?"  -> "scripts" with "url|line|code" per script the frame kept.
 //   "misuse"    -> "misused", sent as if to PID_RENDERER (a violation).
+//   "exit"      -> the process ends with exit code argument 0.
 // Any other message is left unhandled. A page whose URL contains
 // "with-query" gets window.cefQuery and window.cefQueryCancel stand-ins.
 #ifndef TESTS_CEFSIM_PROCESS_TEST_RENDERER_APP_H_
