@@ -22,16 +22,13 @@ int cef_browser_host_create_browser(const cef_window_info_t* window_info,
         "simulated");
     return 0;
   }
-  if (request_context) {
-    cefsim::RecordNote("request-context-ignored",
-                       "CreateBrowser with a request context");
-  }
   BrowserHostImpl::CreateParams params;
   params.window_info = CefWindowInfo(*window_info);
   params.client = client;
   params.url = url ? CefString(url).ToString() : std::string();
   params.settings = CefBrowserSettings(*settings);
   params.extra_info = extra_info;
+  params.request_context = request_context;
   if (!cefsim::browser::PostTask(
           TID_UI, [params] { BrowserHostImpl::Create(params); })) {
     return 0;

@@ -8,6 +8,7 @@
 #include "browser/navigator.h"
 #include "browser/observations.h"
 #include "browser/renderer_link.h"
+#include "browser/request_context_impl.h"
 #include "browser/threads.h"
 #include "diagnostics/records.h"
 #include "values/process_message_impl.h"
@@ -75,6 +76,9 @@ BrowserHostImpl::BrowserHostImpl(int id, const CreateParams& params)
       client_(params.client),
       settings_(params.settings),
       extra_info_(params.extra_info),
+      request_context_(params.request_context
+                           ? params.request_context
+                           : RequestContextImpl::Global().get()),
       window_info_(params.window_info),
       navigator_(std::make_unique<Navigator>(this)) {
   main_frame_ = new FrameImpl(this, id_, NextFrameId(id_), 0, std::string());
@@ -551,8 +555,7 @@ CefRefPtr<CefClient> BrowserHostImpl::GetClient() {
 }
 
 CefRefPtr<CefRequestContext> BrowserHostImpl::GetRequestContext() {
-  ReportViolation("CefBrowserHost::GetRequestContext is not simulated yet");
-  return nullptr;
+  return request_context_;
 }
 
 bool BrowserHostImpl::IsWindowRenderingDisabled() {

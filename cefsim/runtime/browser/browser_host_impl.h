@@ -34,6 +34,7 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
     CefRefPtr<CefDictionaryValue> extra_info;
     bool is_popup = false;
     int opener_id = 0;
+    CefRefPtr<CefRequestContext> request_context;  // Null: the global one.
   };
 
   // Makes the browser and its window, starts its renderer, calls
@@ -239,6 +240,7 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
   const CefRefPtr<CefClient> client_;
   const CefBrowserSettings settings_;
   const CefRefPtr<CefDictionaryValue> extra_info_;
+  const CefRefPtr<CefRequestContext> request_context_;
   CefWindowInfo window_info_;  // UI thread.
 
   // UI thread only.

@@ -7,6 +7,7 @@
 #include "browser/net_error_text.h"
 #include "browser/observations.h"
 #include "browser/renderer_link.h"
+#include "browser/request_context_network.h"
 #include "browser/request_impl.h"
 #include "browser/threads.h"
 #include "text/url_canon.h"
@@ -151,7 +152,17 @@ void Navigator::Request(uint64_t serial) {
 
 void Navigator::Respond(uint64_t serial) {
   Navigation* navigation = Find(serial);
-  const ServedPage page = ServeUrl(navigation->url);
+  if (!navigation)
+    return;
+  ServedPage page = ServeUrl(navigation->url);
+  CefRefPtr<BrowserHostImpl> browser(browser_);
+  if (!PassThroughNetwork(browser_, navigation->frame->id(), serial,
+                          navigation->url, &page, [browser, serial] {
+                            if (Navigator* navigator = browser->navigator())
+                              navigator->Respond(serial);
+                          })) {
+    return;
+  }
   if (!page.redirect_url.empty()) {
     if (++navigation->redirects > kMaxRedirects) {
       Fail(serial, ERR_TOO_MANY_REDIRECTS);

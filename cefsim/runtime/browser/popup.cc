@@ -32,6 +32,7 @@ void OpenPopupFromPage(BrowserHostImpl* opener,
   params.url = CanonicalUrl(url);
   params.is_popup = true;
   params.opener_id = opener->id();
+  params.request_context = opener->GetRequestContext();
 
   // Chromium opens a popup for window.open with a size, a new tab without.
   const bool sized = features.widthSet || features.heightSet;
