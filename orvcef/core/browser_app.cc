@@ -41,6 +41,7 @@ void OrvCefApp::OnContextInitialized() {
                                      browser_settings, nullptr, nullptr)) {
     handler->MainBrowserAbandoned();
   }
+  context_initialized_ = true;
 }
 
 CefRefPtr<OrvCefHandler> OrvCefApp::client_handler() const {

@@ -31,6 +31,9 @@ class OrvCefApp : public CefApp, public CefBrowserProcessHandler {
 
   // Any thread. NULL until OnContextInitialized has run.
   HWND container_window() const { return container_window_; }
+  // Any thread: OnContextInitialized has finished, so the main browser has
+  // been asked for (or refused) and CEF has nothing of ours left to start.
+  bool context_initialized() const { return context_initialized_; }
   // Any thread; the caller gets its own reference. Empty until
   // OnContextInitialized has run.
   CefRefPtr<OrvCefHandler> client_handler() const;
@@ -41,6 +44,7 @@ class OrvCefApp : public CefApp, public CefBrowserProcessHandler {
   // Created and owned by CEF's UI thread, which alone may destroy it; the
   // library never does.
   std::atomic<HWND> container_window_{nullptr};
+  std::atomic<bool> context_initialized_{false};
 
   mutable std::mutex handler_lock_;
   // Guarded by |handler_lock_|; written once on CEF's UI thread.

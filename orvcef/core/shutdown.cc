@@ -49,6 +49,13 @@ void Terminate() {
   ORVCEF_REQUIRE_THREAD(state.start_thread(), "the thread of OrvCefStart");
 
   CefRefPtr<OrvCefApp> app = state.app();
+  // A host may end right after starting. CefShutdown must not overtake
+  // OnContextInitialized, which would then ask a context that is going away
+  // for the main browser.
+  if (app && !state.context_failed()) {
+    while (!app->context_initialized())
+      WaitOneStep();
+  }
   CefRefPtr<OrvCefHandler> handler = app ? app->client_handler() : nullptr;
   if (handler) {
     handler->CloseBrowsers(true);

@@ -134,8 +134,11 @@ TEST_F(HostViewTest, HidingAViewThatDoesNotHoldTheBrowserChangesNothing) {
   SetWindowPos(a, nullptr, 0, 0, 0, 0,
                SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   EXPECT_EQ(b, GetParent(browser_));
+  // The other order: hide B, show A, show B, then hide A.
+  ShowWindow(b, SW_HIDE);
   ShowWindow(a, SW_SHOW);
   ShowWindow(b, SW_SHOW);
+  ASSERT_EQ(b, GetParent(browser_));
   ShowWindow(a, SW_HIDE);
   EXPECT_EQ(b, GetParent(browser_));
   // Nor does resizing a view the browser is not in.
