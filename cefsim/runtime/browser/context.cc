@@ -10,6 +10,7 @@
 
 #include "browser/browser_registry.h"
 #include "browser/message_loop_thread.h"
+#include "browser/scenario_player.h"
 #include "browser/threads.h"
 #include "diagnostics/records.h"
 
@@ -142,6 +143,8 @@ bool InitializeContext(const cef_main_args_t& args,
   if (context.fail_next.exchange(false))
     return false;
 
+  // The page a scenario file describes is served before any browser runs.
+  LoadScenarioFromEnvironment();
   context.ui = StartThread("CrBrowserMain");
   context.io = StartThread("Chrome_IOThread");
   if (!context.ui || !context.io) {

@@ -2,6 +2,7 @@
 
 #include "browser/browser_host_impl.h"
 #include "browser/observations.h"
+#include "browser/scenario_player.h"
 #include "diagnostics/records.h"
 #include "include/cef_urlrequest.h"
 #include "include/cef_v8.h"
@@ -119,6 +120,8 @@ void FrameImpl::ExecuteJavaScript(const CefString& code,
   // V8 has no line 0; CEF makes every start line at least 1.
   browser->RunScriptInFrame(id_, code.ToString(), script_url.ToString(),
                             start_line <= 0 ? 1 : start_line);
+  // A scenario's page answers the script after it has reached the page.
+  OnScenarioScript(browser, id_, code.ToString());
 }
 
 bool FrameImpl::IsMain() {

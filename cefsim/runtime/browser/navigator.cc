@@ -9,6 +9,7 @@
 #include "browser/renderer_link.h"
 #include "browser/request_context_network.h"
 #include "browser/request_impl.h"
+#include "browser/scenario_player.h"
 #include "browser/threads.h"
 #include "text/url_canon.h"
 
@@ -93,6 +94,18 @@ void Navigator::Navigate(CefRefPtr<FrameImpl> frame,
   if (!replaces)
     LoadingStarted();
   PostStep(serial, &Navigator::Request);
+}
+
+void Navigator::SetTitleFromPage(const std::string& title) {
+  if (!RequireUiThread("Navigator::SetTitleFromPage"))
+    return;
+  main_title_ = title;
+  browser_->SetShownTitle(title);
+  CefRefPtr<CefClient> client = browser_->client();
+  if (CefRefPtr<CefDisplayHandler> display =
+          client ? client->GetDisplayHandler() : nullptr) {
+    display->OnTitleChange(browser_, title);
+  }
 }
 
 void Navigator::ForgetFrame(int64_t frame_id) {
@@ -253,13 +266,17 @@ void Navigator::Finish(uint64_t serial) {
   Navigation* navigation = Find(serial);
   if (!navigation)
     return;
+  const CefRefPtr<FrameImpl> frame = navigation->frame;
+  const int http_status = navigation->page.http_status;
   CefRefPtr<CefClient> client = browser_->client();
   if (CefRefPtr<CefLoadHandler> load =
           client ? client->GetLoadHandler() : nullptr) {
     BrowserHostImpl::NavigationLock lock(browser_);
-    load->OnLoadEnd(browser_, navigation->frame.get(),
-                    navigation->page.http_status);
+    load->OnLoadEnd(browser_, frame.get(), http_status);
   }
+  // The loaded page's own script runs once its load has ended.
+  if (Find(serial))
+    OnScenarioFrameLoaded(browser_, frame.get(), http_status);
   End(serial);
 }
 

@@ -35,6 +35,10 @@ class Navigator {
   // The browser is going: every navigation ends without callbacks.
   void StopAll();
 
+  // Script of the main frame's document set its title: it is shown and
+  // reported at once, and stays what the next end of loading reports.
+  void SetTitleFromPage(const std::string& title);
+
   bool IsLoading() const { return loading_count_ > 0; }
   bool CanGoBack() const { return main_commits_ > 1; }
 

@@ -7,6 +7,7 @@
 #include "browser/browser_host_impl.h"
 #include "browser/context.h"
 #include "browser/page_outcomes.h"
+#include "browser/scenario_player.h"
 #include "browser/threads.h"
 #include "diagnostics/records.h"
 
@@ -70,6 +71,7 @@ void RendererLink::OnPageQueryOutcome(
     int browser_id,
     const process::PageQueryOutcome& outcome) {
   RecordPageQueryOutcome(browser_id, outcome);
+  OnScenarioQueryOutcome(outcome);
 }
 
 void RendererLink::OnRendererSynced(int request_id) {

@@ -1,0 +1,52 @@
+// A scenario: how a web application behaves when the simulated runtime
+// plays it. The runtime reads one from a small text file (see
+// LoadScenarioFromEnvironment in scenario_player.h) so that a host can be
+// run end to end without a real page.
+//
+// The file has one statement per line; blank lines and lines starting with
+// '#' are skipped, and each text runs to the end of its line:
+//
+//   app https://app.example/        where the application is served
+//   title Sample app                the title it is served with (optional)
+//   load query time                 once loaded, the page calls cefQuery
+//   push query echo:{route}         on window.__push(route), it calls
+//   push title Sample app - {route} cefQuery or sets document.title
+//
+// "load" and "push" steps run in the order they are written. In their text
+// "{route}" stands for the route the host pushed last ("" before any push).
+#ifndef CEFSIM_RUNTIME_BROWSER_SCENARIO_H_
+#define CEFSIM_RUNTIME_BROWSER_SCENARIO_H_
+
+#include <string>
+#include <vector>
+
+namespace cefsim {
+namespace browser {
+
+struct ScenarioStep {
+  enum class Kind { kQuery, kTitle };
+  Kind kind = Kind::kQuery;
+  std::string text;  // The request or the title, "{route}" not yet filled.
+};
+
+struct Scenario {
+  std::string app_url;  // As written; the player canonicalises it.
+  bool has_title = false;
+  std::string title;
+  std::vector<ScenarioStep> on_load;
+  std::vector<ScenarioStep> on_push;
+};
+
+// Parses a scenario file's |text|. On failure returns false with |*error|
+// naming the line ("line 3: ...").
+bool ParseScenario(const std::string& text,
+                   Scenario* scenario,
+                   std::string* error);
+
+// |text| with every "{route}" replaced by |route|.
+std::string FillRoute(const std::string& text, const std::string& route);
+
+}  // namespace browser
+}  // namespace cefsim
+
+#endif  // CEFSIM_RUNTIME_BROWSER_SCENARIO_H_

@@ -1,0 +1,117 @@
+// Reading scenario files: what a well-formed file gives, and the line a
+// malformed one is refused at.
+#include <string>
+
+#include "browser/scenario.h"
+#include "gtest/gtest.h"
+
+namespace cefsim {
+namespace browser {
+namespace {
+
+using Kind = ScenarioStep::Kind;
+
+TEST(ScenarioParseTest, ReadsApplicationTitleAndStepsInOrder) {
+  const std::string text =
+      "# The sample application.\r\n"
+      "\r\n"
+      "app https://app.example/\r\n"
+      "title  Sample app  \r\n"
+      "load query time\n"
+      "  push query echo:{route}\n"
+      "load query route\n"
+      "push title Sample app - {route}\n"
+      "\t# indented comment\n"
+      "push query route";
+  Scenario scenario;
+  std::string error;
+  ASSERT_TRUE(ParseScenario(text, &scenario, &error)) << error;
+  EXPECT_EQ("https://app.example/", scenario.app_url);
+  EXPECT_TRUE(scenario.has_title);
+  EXPECT_EQ("Sample app", scenario.title);
+
+  ASSERT_EQ(2u, scenario.on_load.size());
+  EXPECT_EQ(Kind::kQuery, scenario.on_load[0].kind);
+  EXPECT_EQ("time", scenario.on_load[0].text);
+  EXPECT_EQ("route", scenario.on_load[1].text);
+
+  ASSERT_EQ(3u, scenario.on_push.size());
+  EXPECT_EQ(Kind::kQuery, scenario.on_push[0].kind);
+  EXPECT_EQ("echo:{route}", scenario.on_push[0].text);
+  EXPECT_EQ(Kind::kTitle, scenario.on_push[1].kind);
+  EXPECT_EQ("Sample app - {route}", scenario.on_push[1].text);
+  EXPECT_EQ(Kind::kQuery, scenario.on_push[2].kind);
+  EXPECT_EQ("route", scenario.on_push[2].text);
+}
+
+TEST(ScenarioParseTest, ApplicationWithoutTitleOrSteps) {
+  Scenario scenario;
+  std::string error;
+  ASSERT_TRUE(ParseScenario("app https://app.example/x", &scenario, &error));
+  EXPECT_FALSE(scenario.has_title);
+  EXPECT_TRUE(scenario.on_load.empty());
+  EXPECT_TRUE(scenario.on_push.empty());
+}
+
+TEST(ScenarioParseTest, RefusesMalformedFilesNamingTheLine) {
+  struct Case {
+    const char* name;
+    const char* text;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"empty", "", "no \"app\" line"},
+      {"only comments", "# app https://a/\n\n", "no \"app\" line"},
+      {"steps without app", "load query time\n", "no \"app\" line"},
+      {"second app", "app https://a/\napp https://b/\n",
+       "line 2: a second \"app\""},
+      {"app without URL", "app\n", "line 1: \"app\" needs one URL"},
+      {"app with two words", "app https://a/ b\n",
+       "line 1: \"app\" needs one URL"},
+      {"title without text", "app https://a/\ntitle  \n",
+       "line 2: \"title\" needs a text"},
+      {"unknown statement", "app https://a/\n\nopen x\n",
+       "line 3: unknown statement \"open\""},
+      {"step without kind", "app https://a/\nload\n",
+       "line 2: a step needs \"query\" or \"title\""},
+      {"unknown step", "app https://a/\npush ask x\n",
+       "line 2: unknown step \"ask\""},
+      {"query without request", "app https://a/\nload query\n",
+       "line 2: \"query\" needs a text"},
+      {"push title without text", "app https://a/\npush title \n",
+       "line 2: \"title\" needs a text"},
+      {"error after CRLF lines", "app https://a/\r\n# c\r\nloud query x\r\n",
+       "line 3: unknown statement \"loud\""},
+  };
+  for (const Case& c : cases) {
+    Scenario scenario;
+    scenario.app_url = "untouched";
+    std::string error;
+    EXPECT_FALSE(ParseScenario(c.text, &scenario, &error)) << c.name;
+    EXPECT_EQ(c.error, error) << c.name;
+    EXPECT_EQ("untouched", scenario.app_url) << c.name;
+  }
+}
+
+TEST(ScenarioParseTest, FillsEveryRoutePlaceholder) {
+  struct Case {
+    const char* text;
+    const char* route;
+    const char* filled;
+  };
+  const Case cases[] = {
+      {"route", "/a", "route"},
+      {"echo:{route}", "/orders", "echo:/orders"},
+      {"{route}", "", ""},
+      {"{route}{route} and {route}", "x", "xx and x"},
+      {"{rou{route}te}", "-", "{rou-te}"},
+      {"{route}", "{route}", "{route}"},  // Not filled again.
+      {"{Route} {route", "x", "{Route} {route"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.filled, FillRoute(c.text, c.route)) << c.text;
+}
+
+}  // namespace
+}  // namespace browser
+}  // namespace cefsim
