@@ -193,7 +193,7 @@ void ShowView(size_t index) {
   ShowWindow(g_views[index].window, SW_SHOW);
 }
 
-// --- Page title --------------------------------------------------------------
+// --- Page title ------------------------------------------------------------
 
 // Puts the page title into the caption when it changed.
 void FollowPageTitle() {
