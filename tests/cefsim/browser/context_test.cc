@@ -111,15 +111,23 @@ TEST(ContextTest, TasksRunLaterInOrderOnTheirThreads) {
     runs.push_back(what);
   };
   std::atomic<bool> inline_run{false};
+  // The first task holds the UI thread until the test has posted the rest,
+  // so the order below does not depend on how the threads are scheduled.
+  HANDLE all_posted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   ASSERT_TRUE(
       CefPostTask(TID_UI, Task([&] {
+                    WaitForSingleObject(all_posted, orvtest::kDefaultTimeoutMs);
                     // Posting from the UI thread to itself never runs inline.
                     CefPostTask(TID_UI, Task([&, note] { note("nested"); }));
-                    inline_run = !runs.empty() && runs.back() == "nested";
+                    {
+                      std::lock_guard<std::mutex> guard(lock);
+                      inline_run = !runs.empty() && runs.back() == "nested";
+                    }
                     note("first");
                   })));
   ASSERT_TRUE(CefPostDelayedTask(TID_UI, Task([&] { note("delayed"); }), 150));
   ASSERT_TRUE(CefPostTask(TID_UI, Task([&] { note("second"); })));
+  SetEvent(all_posted);
   std::atomic<bool> io_on_io{false};
   ASSERT_TRUE(CefPostTask(TID_IO, Task([&] {
                             io_on_io = CefCurrentlyOn(TID_IO) &&
@@ -139,6 +147,7 @@ TEST(ContextTest, TasksRunLaterInOrderOnTheirThreads) {
   }
   EXPECT_EQ((std::vector<std::string>{"first", "second", "nested", "delayed"}),
             ui_runs);
+  CloseHandle(all_posted);
 
   // Only the initialising thread may stop the context or quit its loop.
   std::thread other([] {
