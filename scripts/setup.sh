@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686
   wine wine32:i386
   googletest
-  xvfb
+  xvfb x11-utils imagemagick
   python3
   nodejs
 )

@@ -202,10 +202,10 @@ void FollowPageTitle() {
   if (g_page_title == text)
     return;
   g_page_title = text;
-  Say("page title \"" + ToUtf8(g_page_title) + "\"");
   const std::wstring caption =
       g_page_title.empty() ? kMainTitle : g_page_title + L" - " + kMainTitle;
   SetWindowTextW(g_main_window, caption.c_str());
+  Say("page title \"" + ToUtf8(g_page_title) + "\"");
 }
 
 // --- Main window -----------------------------------------------------------

@@ -6,14 +6,17 @@
 // The file has one statement per line; blank lines and lines starting with
 // '#' are skipped, and each text runs to the end of its line:
 //
-//   app https://app.example/        where the application is served
-//   title Sample app                the title it is served with (optional)
-//   load query time                 once loaded, the page calls cefQuery
-//   push query echo:{route}         on window.__push(route), it calls
-//   push title Sample app - {route} cefQuery or sets document.title
+//   app https://app.example/
+//   title Sample app
+//   load query time
+//   push query echo:{route}
+//   push title Sample app - {route}
 //
-// "load" and "push" steps run in the order they are written. In their text
-// "{route}" stands for the route the host pushed last ("" before any push).
+// "app" names where the application is served, "title" the title it is
+// served with (optional). Once the page has loaded it runs the "load" steps,
+// and on each window.__push(route) the "push" steps, in the order written:
+// "query" calls cefQuery, "title" sets document.title. In their text
+// "{route}" stands for the route pushed last ("" before any push).
 #ifndef CEFSIM_RUNTIME_BROWSER_SCENARIO_H_
 #define CEFSIM_RUNTIME_BROWSER_SCENARIO_H_
 
