@@ -81,11 +81,16 @@ BrowserHostImpl::BrowserHostImpl(int id, const CreateParams& params)
                            : RequestContextImpl::Global().get()),
       window_info_(params.window_info),
       navigator_(std::make_unique<Navigator>(this)) {
+  ++object_count_;
   main_frame_ = new FrameImpl(this, id_, NextFrameId(id_), 0, std::string());
   frames_[main_frame_->id()] = main_frame_;
 }
 
-BrowserHostImpl::~BrowserHostImpl() = default;
+BrowserHostImpl::~BrowserHostImpl() {
+  --object_count_;
+}
+
+std::atomic<int> BrowserHostImpl::object_count_{0};
 
 bool BrowserHostImpl::CreateWindowAsAsked() {
   if (window_info_.style == 0) {

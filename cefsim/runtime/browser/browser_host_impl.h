@@ -7,6 +7,7 @@
 #include <stdint.h>
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,6 +27,10 @@ class RendererLink;
 
 class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
  public:
+  // Browser objects not yet destroyed, closed ones included: whoever still
+  // holds a reference keeps one alive. Any thread.
+  static int object_count() { return object_count_; }
+
   struct CreateParams {
     CefWindowInfo window_info;
     CefRefPtr<CefClient> client;
@@ -220,6 +225,8 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
   bool IsAudioMuted() override;
 
  private:
+  static std::atomic<int> object_count_;
+
   enum class Destruction { kNone, kPending, kAccepted, kCompleted };
 
   BrowserHostImpl(int id, const CreateParams& params);

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "browser/browser_host_impl.h"
 #include "browser/context.h"
 #include "browser/observations.h"
 #include "browser/simulated_web.h"
@@ -153,6 +154,10 @@ void cefsim_web_clear(void) {
 
 int cefsim_live_browser_count(void) {
   return static_cast<int>(cefsim::browser::LiveBrowserIds().size());
+}
+
+int cefsim_browser_object_count(void) {
+  return cefsim::browser::BrowserHostImpl::object_count();
 }
 
 int cefsim_live_frame_count(void) {

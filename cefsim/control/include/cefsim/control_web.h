@@ -53,6 +53,9 @@ CEFSIM_EXPORT void cefsim_web_clear(void);
 // --- Observing browsers and frames -----------------------------------------
 
 CEFSIM_EXPORT int cefsim_live_browser_count(void);
+// Browser objects that still exist, closed ones a reference keeps alive
+// included: a leak check.
+CEFSIM_EXPORT int cefsim_browser_object_count(void);
 CEFSIM_EXPORT int cefsim_live_frame_count(void);
 // Ids of live browsers, oldest first; returns how many there are.
 CEFSIM_EXPORT int cefsim_live_browser_ids(int* ids, int max);
