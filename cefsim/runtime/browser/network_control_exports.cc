@@ -465,5 +465,8 @@ int cefsim_message_box_wait(void* owner, int timeout_ms, char* text, int size) {
 
 int cefsim_message_box_answer(void* owner, int button_id, int timeout_ms) {
   HWND box = WaitForMessageBox(owner, timeout_ms);
-  return box && PressMessageBoxButton(box, button_id) ? 1 : 0;
+  if (!box || !PressMessageBoxButton(box, button_id))
+    return 0;
+  // Returns once the box is gone, so a box found next is a new one.
+  return WaitFor([box] { return !IsWindow(box); }, timeout_ms) ? 1 : 0;
 }

@@ -179,7 +179,7 @@ CEFSIM_EXPORT int cefsim_message_box_wait(void* owner,
                                           char* text,
                                           int size);
 // Presses button |button_id| (IDYES, IDNO, IDOK, ...) of the box owned by
-// |owner|, waiting for it to show. Returns 0 on timeout.
+// |owner|, waiting for it to show and then to close. Returns 0 on timeout.
 CEFSIM_EXPORT int cefsim_message_box_answer(void* owner,
                                             int button_id,
                                             int timeout_ms);
