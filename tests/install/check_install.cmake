@@ -1,0 +1,53 @@
+# Installs the build into a fresh folder and checks the tree a host
+# developer receives: what must be there, what must not, and that the
+# import libraries bind callers' stdcall symbols to the plain export names.
+# Run with -DBUILD_DIR=... -DPREFIX=... -DNM=... -DDLLTOOL=...
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR}
+                        --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(expected
+    bin/orvcef.dll bin/orvbrowser.exe include/orvcef.h lib/liborvcef.dll.a
+    lib/orvcef.def page/orvcef-page.js page/orvcef-page.d.ts
+    examples/sample_host/sample_host.cc simulated-runtime/libcef.dll
+    simulated-runtime/include/cefsim/control.h)
+foreach(path ${expected})
+  if(NOT EXISTS ${PREFIX}/${path})
+    message(FATAL_ERROR "missing from the install: ${path}")
+  endif()
+endforeach()
+# The simulated runtime never sits beside orvcef.dll as if it were CEF.
+if(EXISTS ${PREFIX}/bin/libcef.dll)
+  message(FATAL_ERROR "the simulated libcef.dll was installed into bin/")
+endif()
+
+set(exports OrvCefStart@20 OrvCefTerm@0 OrvCefPrevTerm@0 OrvCefInitialized@0
+    OrvCefGetMainWindowHandle@0 OrvCefSetMsgWnd@4 OrvCefReloadMainBrowser@0
+    OrvCefRunJs@4 OrvCefSetErrorPage@4 OrvCefSetProxy@12)
+
+# The import library a mingw host links, and one made from the shipped
+# .def as an MSVC host's lib /def would: both must offer every decorated
+# symbol a stdcall caller references.
+execute_process(COMMAND ${DLLTOOL} --input-def ${PREFIX}/lib/orvcef.def
+                        --kill-at --dllname orvcef.dll
+                        --output-lib ${PREFIX}/from_def.a
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the shipped orvcef.def does not make an import library")
+endif()
+foreach(library lib/liborvcef.dll.a from_def.a)
+  execute_process(COMMAND ${NM} ${PREFIX}/${library}
+                  OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
+  foreach(name ${exports})
+    string(FIND "${symbols}" " __imp__${name}\n" found)
+    if(found EQUAL -1)
+      message(FATAL_ERROR "${library} lacks __imp__${name}")
+    endif()
+  endforeach()
+endforeach()
+file(REMOVE ${PREFIX}/from_def.a)
+message(STATUS "install tree at ${PREFIX} is complete")
