@@ -24,6 +24,9 @@ add_library(orv_cef_headers INTERFACE)
 target_include_directories(orv_cef_headers INTERFACE ${cef_root})
 
 if(MSVC)
+  # CEF's wrapper uses the static C runtime (/MT); so do our modules, which
+  # then need no runtime DLL either.
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
   # The distribution's own build of libcef_dll_wrapper, with CEF's flags.
   set(CEF_ROOT ${cef_root})
   list(APPEND CMAKE_MODULE_PATH ${cef_root}/cmake)
