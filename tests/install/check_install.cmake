@@ -1,7 +1,7 @@
 # Installs the build into a fresh folder and checks the tree a host
 # developer receives: what must be there, what must not, and that the
 # import libraries bind callers' stdcall symbols to the plain export names.
-# Run with -DBUILD_DIR=... -DPREFIX=... -DNM=... -DDLLTOOL=...
+# Run with -DBUILD_DIR=... -DPREFIX=... -DNM=... -DDLLTOOL=... -DCPACK=...
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR}
                         --prefix ${PREFIX}
@@ -50,4 +50,22 @@ foreach(library lib/liborvcef.dll.a from_def.a)
   endforeach()
 endforeach()
 file(REMOVE ${PREFIX}/from_def.a)
-message(STATUS "install tree at ${PREFIX} is complete")
+
+# The ZIP package holds the same tree.
+execute_process(COMMAND ${CPACK} -G ZIP -B ${PREFIX}-package
+                WORKING_DIRECTORY ${BUILD_DIR}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+file(GLOB zips ${PREFIX}-package/*.zip)
+if(NOT result EQUAL 0 OR NOT zips)
+  message(FATAL_ERROR "cpack made no ZIP: ${result}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${zips}
+                OUTPUT_VARIABLE listing)
+foreach(path ${expected})
+  string(FIND "${listing}" "/${path}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "missing from the ZIP: ${path}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${PREFIX}-package)
+message(STATUS "install tree at ${PREFIX} and its ZIP are complete")
