@@ -32,8 +32,8 @@ TEST(LibraryStateTest, StartUrlSerialGrowsWithEveryStore) {
   EXPECT_EQ(L"https://a.test/", state.start_url().url);
 }
 
-// A writer swaps long texts and host sets while a reader checks that every
-// value it sees is one of those written whole.
+// A writer swaps long texts, host sets and proxy values while a reader
+// checks that every value it sees is one of those written whole.
 TEST(LibraryStateTest, ReadersNeverSeeHalfWrittenValues) {
   LibraryState state;
   const std::wstring route_a(4096, L'a');
@@ -42,12 +42,17 @@ TEST(LibraryStateTest, ReadersNeverSeeHalfWrittenValues) {
   const std::set<std::wstring> hosts_b = {L"b.test", L"c.test"};
   state.set_current_route(route_a);
   state.set_allowed_hosts(hosts_a);
+  state.set_error_page(route_a);
+  state.UpdateProxy(route_a.c_str(), route_a.c_str(), route_a.c_str());
 
   std::atomic<bool> done{false};
   std::thread writer([&] {
     for (int i = 0; i < 20000; ++i) {
-      state.set_current_route(i % 2 ? route_a : route_b);
+      const std::wstring& text = i % 2 ? route_a : route_b;
+      state.set_current_route(text);
       state.set_allowed_hosts(i % 2 ? hosts_a : hosts_b);
+      state.set_error_page(text);
+      state.UpdateProxy(text.c_str(), text.c_str(), text.c_str());
     }
     done = true;
   });
@@ -60,6 +65,15 @@ TEST(LibraryStateTest, ReadersNeverSeeHalfWrittenValues) {
     const std::set<std::wstring> hosts = state.allowed_hosts();
     if (hosts != hosts_a && hosts != hosts_b)
       ++torn;
+    const std::wstring page = state.error_page();
+    if (page != route_a && page != route_b)
+      ++torn;
+    // The three proxy values change together, in one step.
+    const ProxySettings proxy = state.proxy();
+    if ((proxy.server != route_a && proxy.server != route_b) ||
+        proxy.user != proxy.server || proxy.password != proxy.server) {
+      ++torn;
+    }
     ++reads;
   }
   writer.join();
