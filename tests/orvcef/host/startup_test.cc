@@ -8,6 +8,7 @@
 
 #include "cefsim/control_web.h"
 #include "kit_host.h"
+#include "violations.h"
 #include "wait.h"
 
 namespace orvtest {
@@ -123,6 +124,26 @@ TEST_F(StartupTest, FailedInitializeReportsFalseButStaysInitialized) {
       kit_.Start(nullptr, nullptr, L"https://app.example/x", nullptr, 0));
   Terminate();
   EXPECT_FALSE(kit_.Initialized());
+}
+
+// The runtime module names the folder orvbrowser.exe is started from; one
+// without it makes every renderer fail to start, visibly.
+TEST_F(StartupTest, RuntimeFolderWithoutOrvbrowserIsAVisibleFailure) {
+  const std::wstring elsewhere = ExeFolder() + L"orvcef_lazy\\orvcef.dll";
+  // A module loaded from another folder: the copy of the kit kept there.
+  HMODULE module = LoadLibraryW(elsewhere.c_str());
+  ASSERT_TRUE(module);
+  kit_.SetMsgWnd(host_->hwnd());
+  ASSERT_TRUE(kit_.Start(GetModuleHandleW(nullptr), module,
+                         L"https://app.example/", L"app.example\0", 0));
+  EXPECT_EQ(Narrow(ExeFolder()) + "orvcef_lazy\\orvbrowser.exe",
+            Setting("browser_subprocess_path"));
+  EXPECT_TRUE(WaitUntil([] { return orvtest::Violations().size() > 0; }));
+  EXPECT_GE(orvtest::TakeViolations("renderer process could not be started"),
+            1);
+  Terminate();
+  orvtest::TakeViolations("renderer");
+  FreeLibrary(module);
 }
 
 TEST_F(StartupTest, NullUrlCountsAsEmptyText) {
