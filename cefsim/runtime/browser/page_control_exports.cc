@@ -127,6 +127,10 @@ int cefsim_page_outcome_length(int page_query_id, int index) {
                                           : outcome.error_message.size());
 }
 
+int cefsim_page_forget_outcomes(int page_query_id) {
+  return cefsim::browser::ForgetPageQueryOutcomes(page_query_id);
+}
+
 int cefsim_page_sync(int browser_id, int timeout_ms) {
   const int request = cefsim::browser::NextSyncRequestId();
   const bool posted = OnUi(browser_id, [request](BrowserHostImpl* browser) {

@@ -57,6 +57,17 @@ std::vector<process::PageQueryOutcome> WaitPageQueryOutcomes(int page_query_id,
   return outcomes.queries[page_query_id];
 }
 
+int ForgetPageQueryOutcomes(int page_query_id) {
+  Outcomes& outcomes = GetOutcomes();
+  std::lock_guard<std::mutex> guard(outcomes.lock);
+  const auto found = outcomes.queries.find(page_query_id);
+  if (found == outcomes.queries.end())
+    return 0;
+  const int count = static_cast<int>(found->second.size());
+  outcomes.queries.erase(found);
+  return count;
+}
+
 int NextPageQueryId() {
   Outcomes& outcomes = GetOutcomes();
   std::lock_guard<std::mutex> guard(outcomes.lock);

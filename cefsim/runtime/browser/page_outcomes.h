@@ -20,6 +20,8 @@ void RecordRendererSynced(int request_id);
 std::vector<process::PageQueryOutcome> WaitPageQueryOutcomes(int page_query_id,
                                                              int count,
                                                              int timeout_ms);
+// Drops the outcomes of |page_query_id|; returns how many there were.
+int ForgetPageQueryOutcomes(int page_query_id);
 // A new id for a page query made through the control interface.
 int NextPageQueryId();
 // Waits for the acknowledgement of |request_id|.

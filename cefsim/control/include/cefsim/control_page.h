@@ -50,6 +50,9 @@ CEFSIM_EXPORT int cefsim_page_outcome(int page_query_id,
                                       int size);
 // The length in bytes of outcome |index|'s text; -1 when there is none.
 CEFSIM_EXPORT int cefsim_page_outcome_length(int page_query_id, int index);
+// Forgets the outcomes of query |page_query_id|, so that a long run of
+// queries leaves no record behind; returns how many there were.
+CEFSIM_EXPORT int cefsim_page_forget_outcomes(int page_query_id);
 // Waits until the browser's renderer has handled everything sent to it so
 // far; 0 on timeout or without a renderer.
 CEFSIM_EXPORT int cefsim_page_sync(int browser_id, int timeout_ms);
