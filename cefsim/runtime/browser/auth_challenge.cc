@@ -6,6 +6,7 @@
 
 #include "browser/browser_host_impl.h"
 #include "browser/threads.h"
+#include "diagnostics/object_counts.h"
 #include "diagnostics/records.h"
 #include "include/cef_auth_callback.h"
 
@@ -71,6 +72,8 @@ class AuthCallbackImpl : public CefAuthCallback {
   // Written on the UI thread; read by the destructor on whichever thread
   // releases the last reference.
   std::atomic<bool> answered_{false};
+
+  const LiveObjectCounter live_{CountedKind::kAuthCallback};
 
   IMPLEMENT_REFCOUNTING(AuthCallbackImpl);
 };

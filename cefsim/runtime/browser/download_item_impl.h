@@ -9,6 +9,7 @@
 #include <atomic>
 #include <string>
 
+#include "diagnostics/object_counts.h"
 #include "include/cef_download_item.h"
 
 namespace cefsim {
@@ -62,6 +63,8 @@ class DownloadItemImpl : public CefDownloadItem {
 
   const DownloadSnapshot snapshot_;
   std::atomic<bool> detached_{false};
+
+  const LiveObjectCounter live_{CountedKind::kDownloadItem};
 
   IMPLEMENT_REFCOUNTING(DownloadItemImpl);
 };

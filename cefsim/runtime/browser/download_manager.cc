@@ -12,6 +12,7 @@
 #include "browser/save_dialog.h"
 #include "browser/simulated_web.h"
 #include "browser/threads.h"
+#include "diagnostics/object_counts.h"
 #include "diagnostics/records.h"
 #include "include/cef_download_handler.h"
 #include "text/url_canon.h"
@@ -142,6 +143,8 @@ class DownloadItemCallbackImpl : public CefDownloadItemCallback {
 
  private:
   const int id_;
+  const LiveObjectCounter live_{CountedKind::kDownloadCallback};
+
   IMPLEMENT_REFCOUNTING(DownloadItemCallbackImpl);
 };
 
@@ -324,6 +327,8 @@ class BeforeDownloadCallbackImpl : public CefBeforeDownloadCallback {
   const int id_;
   const std::string suggested_name_;
   std::atomic<bool> continued_{false};  // Written on the UI thread.
+
+  const LiveObjectCounter live_{CountedKind::kDownloadCallback};
 
   IMPLEMENT_REFCOUNTING(BeforeDownloadCallbackImpl);
 };

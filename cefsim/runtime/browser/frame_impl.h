@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 
+#include "diagnostics/object_counts.h"
 #include "include/cef_frame.h"
 
 namespace cefsim {
@@ -81,6 +82,8 @@ class FrameImpl : public CefFrame {
   BrowserHostImpl* browser_;
   std::string url_;
   std::string html_;
+
+  const LiveObjectCounter live_{CountedKind::kFrame};
 
   IMPLEMENT_REFCOUNTING(FrameImpl);
 };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "browser/preference_manager_impl.h"
+#include "diagnostics/object_counts.h"
 #include "include/cef_request_context.h"
 #include "include/cef_request_context_handler.h"
 
@@ -75,6 +76,8 @@ class RequestContextImpl : public PreferenceManagerImpl<CefRequestContext> {
   const bool is_global_;
   const std::string cache_path_;
   const CefRefPtr<CefRequestContextHandler> handler_;
+
+  const LiveObjectCounter live_{CountedKind::kRequestContext};
 
   IMPLEMENT_REFCOUNTING(RequestContextImpl);
 };

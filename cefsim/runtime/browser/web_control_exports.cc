@@ -9,6 +9,7 @@
 #include "browser/observations.h"
 #include "browser/simulated_web.h"
 #include "cefsim/control_web.h"
+#include "diagnostics/object_counts.h"
 
 namespace {
 
@@ -158,6 +159,13 @@ int cefsim_live_browser_count(void) {
 
 int cefsim_browser_object_count(void) {
   return cefsim::browser::BrowserHostImpl::object_count();
+}
+
+int cefsim_object_count(const char* kind) {
+  cefsim::CountedKind counted;
+  if (!kind || !cefsim::CountedKindNamed(kind, &counted))
+    return -1;
+  return cefsim::LiveObjectCount(counted);
 }
 
 int cefsim_live_frame_count(void) {

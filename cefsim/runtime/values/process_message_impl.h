@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "diagnostics/object_counts.h"
 #include "include/cef_process_message.h"
 #include "values/value_tree.h"
 
@@ -41,6 +42,8 @@ class ProcessMessageImpl : public CefProcessMessage {
 
   const std::wstring name_;
   CefRefPtr<CefListValue> arguments_;  // Always our ListValueImpl.
+
+  const LiveObjectCounter live_{CountedKind::kProcessMessage};
 
   IMPLEMENT_REFCOUNTING(ProcessMessageImpl);
 };

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "diagnostics/object_counts.h"
 #include "include/cef_process_message.h"
 #include "include/cef_shared_memory_region.h"
 #include "include/cef_shared_process_message_builder.h"
@@ -61,6 +62,8 @@ class SharedMemoryMessage : public CefProcessMessage {
   const std::wstring name_;
   HANDLE mapping_;  // Owned; guarded by TreeLock().
   const size_t size_;
+
+  const LiveObjectCounter live_{CountedKind::kProcessMessage};
 
   IMPLEMENT_REFCOUNTING(SharedMemoryMessage);
 };

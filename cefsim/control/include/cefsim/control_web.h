@@ -56,6 +56,11 @@ CEFSIM_EXPORT int cefsim_live_browser_count(void);
 // Browser objects that still exist, closed ones a reference keeps alive
 // included: a leak check.
 CEFSIM_EXPORT int cefsim_browser_object_count(void);
+// Other objects of the browser process that still exist, by kind: "frame",
+// "process_message", "download_item", "download_callback" (the callbacks
+// handed to a download handler), "auth_callback", "request_context". -1 for
+// an unknown kind.
+CEFSIM_EXPORT int cefsim_object_count(const char* kind);
 CEFSIM_EXPORT int cefsim_live_frame_count(void);
 // Ids of live browsers, oldest first; returns how many there are.
 CEFSIM_EXPORT int cefsim_live_browser_ids(int* ids, int max);
