@@ -48,6 +48,8 @@ struct Samples {
   std::vector<double> kit;
   std::vector<double> bare;
   std::vector<double> allocation;
+  std::vector<double> frame_check;
+  long refused_taken = 0;  // Queries of the refused frame the handler took.
   CefRefPtr<CountingCallback> callback = new CountingCallback();
 };
 
@@ -67,6 +69,11 @@ void Measure(HWND host, int warmup, int queries, Samples* samples) {
   samples->kit.reserve(queries);
   samples->bare.reserve(queries);
   samples->allocation.reserve(queries);
+  samples->frame_check.reserve(queries);
+  // A frame of a host outside the list: the handler parses its URL, checks
+  // the host and refuses it, and that is all.
+  CefRefPtr<orvtest::TestFrame> refused = browser->AddFrame(2, false);
+  refused->set_url("https://other.example/orders");
   for (int i = 0; i < warmup + queries; ++i) {
     const bool keep = i >= warmup;
     // Alternate which goes first, so neither always follows the other.
@@ -97,6 +104,14 @@ void Measure(HWND host, int warmup, int queries, Samples* samples) {
     const double end = NowUs();
     if (keep)
       samples->allocation.push_back(end - start);
+    const double check_start = NowUs();
+    const bool taken = handler->OnQuery(browser, refused, -(i + 1), request,
+                                        false, samples->callback);
+    const double check_end = NowUs();
+    if (keep)
+      samples->frame_check.push_back(check_end - check_start);
+    if (taken)
+      ++samples->refused_taken;
   }
   free(bare_buffer);
   orvcef::State().set_message_window(nullptr);
@@ -164,6 +179,7 @@ int Run(int argc, char** argv) {
   const bool answered = samples.callback->successes == warmup + queries &&
                         samples.callback->failures == 0 &&
                         host_queries == expected &&
+                        samples.refused_taken == 0 &&
                         samples.callback->last_response.ToString() == kRequest;
   const int status = ExitStatus(
       answered, "the kit did not answer every query with the host's reply");
@@ -174,6 +190,8 @@ int Run(int argc, char** argv) {
   PrintSummary("bridge.kit_query", kit, "us");
   PrintSummary("bridge.bare_sendmessage", bare, "us");
   PrintFigure("bridge.reply_buffer_alloc.median", allocation.median, "us");
+  PrintFigure("bridge.frame_check.median",
+              Summarize(samples.frame_check).median, "us");
   PrintFigure("bridge.ratio.median", kit.median / bare.median, "x");
   PrintFigure("bridge.ratio.p99", kit.p99 / bare.p99, "x");
   return status;

@@ -61,12 +61,16 @@ bool PopupCycle(const KitSession& session) {
   if (!popup || !cefsim_page_sync(popup, kWaitTimeoutMs))
     return false;
   SendMessageW(static_cast<HWND>(cefsim_browser_window(popup)), WM_CLOSE, 0, 0);
-  return orvtest::WaitUntil(
+  const bool released = orvtest::WaitUntil(
       [] {
         return cefsim_live_browser_count() == 1 &&
                cefsim_browser_object_count() == 1;
       },
       kWaitTimeoutMs);
+  // The runtime keeps what it saw of every browser, request and preference
+  // for tests to read; that is its memory, not the kit's.
+  cefsim_forget_history();
+  return released;
 }
 
 int RunPopups(const KitSession& session, int count) {
@@ -105,9 +109,11 @@ int Run(int argc, char** argv) {
     return 1;
   cefsim_web_serve(kPopupUrl, 200, "Popup", "<p>popup</p>");
 
-  // First use grows every heap and cache once; that is not a leak.
-  int failures = RunQueries(session, Pick(scale, 2000, 1000, 10));
-  failures += RunPopups(session, Pick(scale, 10, 5, 1));
+  // First use grows every heap and cache once, and a lock that two threads
+  // meet on for the first time gets its event then (winpthreads makes them
+  // lazily); none of that is a leak.
+  int failures = RunQueries(session, Pick(scale, 5000, 2000, 10));
+  failures += RunPopups(session, Pick(scale, 20, 10, 1));
   const ProcessCounters start = ReadProcessCounters();
 
   const double queries_start = NowUs();

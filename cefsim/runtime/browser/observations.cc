@@ -1,5 +1,6 @@
 #include "browser/observations.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -93,6 +94,34 @@ int LiveFrameCount() {
       ++count;
   }
   return count;
+}
+
+int ForgetClosedRecords() {
+  Store& store = GetStore();
+  std::lock_guard<std::mutex> guard(store.lock);
+  int forgotten = 0;
+  for (auto it = store.frames.begin(); it != store.frames.end();) {
+    if (it->second.live) {
+      ++it;
+      continue;
+    }
+    it = store.frames.erase(it);
+    ++forgotten;
+  }
+  for (auto it = store.browsers.begin(); it != store.browsers.end();) {
+    if (!it->second.live) {
+      it = store.browsers.erase(it);
+      ++forgotten;
+      continue;
+    }
+    std::vector<int64_t>& ids = it->second.frame_ids;
+    ids.erase(
+        std::remove_if(ids.begin(), ids.end(),
+                       [&](int64_t id) { return !store.frames.count(id); }),
+        ids.end());
+    ++it;
+  }
+  return forgotten;
 }
 
 }  // namespace browser

@@ -58,6 +58,9 @@ bool ReadFrameRecord(int64_t frame_id, FrameRecord* record);
 // Ids of live browsers, oldest first.
 std::vector<int> LiveBrowserIds();
 int LiveFrameCount();
+// Drops the records of browsers and frames that are gone; returns how many
+// records went.
+int ForgetClosedRecords();
 
 }  // namespace browser
 }  // namespace cefsim

@@ -5,12 +5,16 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "browser/browser_host_impl.h"
 #include "browser/browser_registry.h"
+#include "browser/observations.h"
 #include "browser/page_outcomes.h"
 #include "browser/popup.h"
+#include "browser/preference_records.h"
 #include "browser/renderer_link.h"
+#include "browser/request_context_proxy.h"
 #include "browser/threads.h"
 #include "cefsim/control_page.h"
 
@@ -129,6 +133,15 @@ int cefsim_page_outcome_length(int page_query_id, int index) {
 
 int cefsim_page_forget_outcomes(int page_query_id) {
   return cefsim::browser::ForgetPageQueryOutcomes(page_query_id);
+}
+
+int cefsim_forget_history(void) {
+  const std::vector<int> live = cefsim::browser::LiveBrowserIds();
+  const int requests = cefsim::browser::ForgetNetworkRequests([&](int id) {
+    return std::find(live.begin(), live.end(), id) == live.end();
+  });
+  return requests + cefsim::browser::ForgetClosedRecords() +
+         cefsim::browser::ForgetPreferenceSets();
 }
 
 int cefsim_page_sync(int browser_id, int timeout_ms) {

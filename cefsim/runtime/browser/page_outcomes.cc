@@ -77,9 +77,10 @@ int NextPageQueryId() {
 bool WaitRendererSynced(int request_id, int timeout_ms) {
   Outcomes& outcomes = GetOutcomes();
   std::unique_lock<std::mutex> guard(outcomes.lock);
+  // Each request is waited for once; its acknowledgement goes with it.
   return outcomes.changed.wait_for(
       guard, std::chrono::milliseconds(timeout_ms),
-      [&] { return outcomes.synced.count(request_id) > 0; });
+      [&] { return outcomes.synced.erase(request_id) > 0; });
 }
 
 int NextSyncRequestId() {

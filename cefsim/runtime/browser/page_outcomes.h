@@ -24,7 +24,7 @@ std::vector<process::PageQueryOutcome> WaitPageQueryOutcomes(int page_query_id,
 int ForgetPageQueryOutcomes(int page_query_id);
 // A new id for a page query made through the control interface.
 int NextPageQueryId();
-// Waits for the acknowledgement of |request_id|.
+// Waits for the acknowledgement of |request_id|, which it then forgets.
 bool WaitRendererSynced(int request_id, int timeout_ms);
 int NextSyncRequestId();
 

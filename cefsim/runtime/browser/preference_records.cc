@@ -31,5 +31,14 @@ std::vector<PreferenceSetRecord> PreferenceSetRecords() {
   return records.sets;
 }
 
+int ForgetPreferenceSets() {
+  Records& records = GetRecords();
+  std::lock_guard<std::mutex> guard(records.lock);
+  const int count = static_cast<int>(records.sets.size());
+  records.sets.clear();
+  records.sets.shrink_to_fit();
+  return count;
+}
+
 }  // namespace browser
 }  // namespace cefsim

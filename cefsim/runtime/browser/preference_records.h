@@ -20,6 +20,8 @@ struct PreferenceSetRecord {
 
 void RecordPreferenceSet(const PreferenceSetRecord& record);
 std::vector<PreferenceSetRecord> PreferenceSetRecords();
+// Drops every record so far; returns how many went.
+int ForgetPreferenceSets();
 
 }  // namespace browser
 }  // namespace cefsim

@@ -1,5 +1,6 @@
 #include "browser/request_context_proxy.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "browser/request_context_impl.h"
@@ -114,6 +115,18 @@ std::vector<NetworkRequestRecord> NetworkRequestRecords() {
   ProxyState& state = GetState();
   std::lock_guard<std::mutex> guard(state.lock);
   return state.records;
+}
+
+int ForgetNetworkRequests(const std::function<bool(int browser_id)>& gone) {
+  ProxyState& state = GetState();
+  std::lock_guard<std::mutex> guard(state.lock);
+  const size_t before = state.records.size();
+  state.records.erase(std::remove_if(state.records.begin(), state.records.end(),
+                                     [&](const NetworkRequestRecord& record) {
+                                       return gone(record.browser_id);
+                                     }),
+                      state.records.end());
+  return static_cast<int>(before - state.records.size());
 }
 
 }  // namespace browser

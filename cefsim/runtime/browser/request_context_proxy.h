@@ -7,6 +7,7 @@
 
 #include <stdint.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,9 @@ struct NetworkRequestRecord {
 // Any thread.
 void RecordNetworkRequest(const NetworkRequestRecord& record);
 std::vector<NetworkRequestRecord> NetworkRequestRecords();
+// Drops the records of requests made by browsers |gone| names; returns how
+// many went.
+int ForgetNetworkRequests(const std::function<bool(int browser_id)>& gone);
 
 }  // namespace browser
 }  // namespace cefsim

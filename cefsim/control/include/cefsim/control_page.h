@@ -53,6 +53,11 @@ CEFSIM_EXPORT int cefsim_page_outcome_length(int page_query_id, int index);
 // Forgets the outcomes of query |page_query_id|, so that a long run of
 // queries leaves no record behind; returns how many there were.
 CEFSIM_EXPORT int cefsim_page_forget_outcomes(int page_query_id);
+// Forgets what the runtime recorded for tests that describes no live object
+// any more, for the same reason: browsers and frames that are gone (closed,
+// or navigated away from), the network requests of closed browsers and the
+// SetPreference calls so far. Returns how many records went.
+CEFSIM_EXPORT int cefsim_forget_history(void);
 // Waits until the browser's renderer has handled everything sent to it so
 // far; 0 on timeout or without a renderer.
 CEFSIM_EXPORT int cefsim_page_sync(int browser_id, int timeout_ms);
