@@ -140,6 +140,12 @@ void MessageLoopThread::Run() {
 }
 
 void MessageLoopThread::RunOneTask() {
+  // As in Chromium, a native nested loop inside a task (MessageBoxW in a
+  // client callback) runs no other task; they run once that task returns.
+  if (running_task_) {
+    ++deferred_runs_;
+    return;
+  }
   Task task;
   {
     std::lock_guard<std::mutex> guard(lock_);
@@ -148,7 +154,11 @@ void MessageLoopThread::RunOneTask() {
     task = std::move(queue_.front());
     queue_.pop_front();
   }
+  running_task_ = true;
   task();
+  running_task_ = false;
+  for (; deferred_runs_ > 0; --deferred_runs_)
+    PostMessageW(task_window_, kRunTaskMessage, 0, 0);
 }
 
 void MessageLoopThread::ScheduleDelayed() {

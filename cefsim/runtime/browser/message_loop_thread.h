@@ -63,6 +63,10 @@ class MessageLoopThread {
   std::thread thread_;
   DWORD thread_id_ = 0;
   HWND task_window_ = nullptr;  // Owned by the thread; destroyed in Quit().
+  // A task is running; run messages that arrive meanwhile come from a
+  // native nested loop (a modal message box) and wait for it. This thread.
+  bool running_task_ = false;
+  int deferred_runs_ = 0;  // Run messages held back that way. This thread.
 
   std::mutex lock_;
   bool accepting_ = false;                  // Guarded by |lock_|.
