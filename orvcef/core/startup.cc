@@ -1,5 +1,7 @@
 #include "orvcef/core/startup.h"
 
+#include <mutex>
+
 #include "include/cef_app.h"
 #include "orvcef/core/browser_app.h"
 #include "orvcef/core/cef_settings.h"
@@ -53,6 +55,11 @@ bool Start(HINSTANCE instance,
            const wchar_t* url,
            const wchar_t* host_list,
            DWORD flags) {
+  // Host threads that start at the same moment take turns: the first brings
+  // CEF up, the others find it up and only send the main browser on. Never
+  // held while waiting for CEF's UI thread.
+  static std::mutex start_lock;
+  std::lock_guard<std::mutex> guard(start_lock);
   LibraryState& state = State();
   state.set_start_url(url ? url : L"");
   if (host_list)

@@ -156,3 +156,39 @@ TEST_F(ConcurrencyTest, HostThreadsRaceAQueryingPage) {
 
 }  // namespace
 }  // namespace orvtest
+
+namespace orvtest {
+namespace {
+
+// Two host threads make the first start at the same moment: CEF comes up
+// once, both calls agree it is up, and the one main browser is created.
+TEST_F(ConcurrencyTest, SimultaneousFirstStartsInitializeCefOnce) {
+  kit_.SetMsgWnd(host_->hwnd());
+  HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::atomic<int> succeeded{0};
+  std::vector<std::thread> threads;
+  for (int i = 0; i < 2; ++i) {
+    threads.emplace_back([&] {
+      WaitForSingleObject(go, kDefaultTimeoutMs);
+      if (kit_.Start(GetModuleHandleW(nullptr), nullptr,
+                     L"https://app.example/", L"app.example\0", 0)) {
+        ++succeeded;
+      }
+    });
+  }
+  SetEvent(go);
+  for (std::thread& thread : threads)
+    thread.join();
+  CloseHandle(go);
+  EXPECT_EQ(2, succeeded);
+  EXPECT_EQ(0, cefsim_note_count("initialize-again"));
+  WaitForMainBrowser();
+  EXPECT_EQ(1, cefsim_live_browser_count());
+  EXPECT_TRUE(Query("served").success);
+  // Which thread started CEF is the kit's secret; the host that raced
+  // cannot end it on the right one, so this process ends with CEF up.
+  terminated_ = true;
+}
+
+}  // namespace
+}  // namespace orvtest
