@@ -78,6 +78,9 @@ const Row kRows[] = {
     {"http://trail.test./", false, "entry trail.test lacks the dot"},
     {"data:text/html,<p>app.test</p>", false, "data: has no host"},
     {"about:blank", false, "about:blank has no host"},
+    {"file:///C:/app.test/page.html", false, "a local file has no host"},
+    {"javascript:'app.test'", false, "javascript: has no host"},
+    {"blob:https://app.test/0b1c", false, "blob: reports no host itself"},
 };
 
 class AllowListTest : public HardenedHostTest {
