@@ -7,6 +7,7 @@
 
 #include "include/cef_frame.h"
 #include "include/cef_parser.h"
+#include "orvcef/bridge/page_answer.h"
 #include "orvcef/bridge/reply_grammar.h"
 #include "orvcef/core/library_state.h"
 #include "orvcef/core/thread_checks.h"
@@ -74,13 +75,15 @@ bool MessageHandler::OnQuery(CefRefPtr<CefBrowser> browser,
   SendMessageW(message_window, kHostQueryMessage, request_address,
                reinterpret_cast<LPARAM>(reply));
   const QueryOutcome outcome = ReadHostReply(reply, kReplyBufferSize);
+  // The outcome's text points into the buffer: convert, then let it go.
+  CefString answer;
+  ConvertPageAnswer(outcome.text, &answer);
   free(reply);
 
-  // CefString converts the UTF-8 text as CEF does, invalid bytes included.
   if (outcome.success)
-    callback->Success(outcome.text);
+    callback->Success(answer);
   else
-    callback->Failure(outcome.error_code, outcome.text);
+    callback->Failure(outcome.error_code, answer);
   return true;
 }
 

@@ -20,14 +20,14 @@ QueryOutcome ReadHostReply(const char* reply, size_t capacity) {
   if (length >= kSuccessPrefixLength &&
       memcmp(reply, kSuccessPrefix, kSuccessPrefixLength) == 0) {
     outcome.success = true;
-    outcome.text.assign(reply + kSuccessPrefixLength,
-                        length - kSuccessPrefixLength);
+    outcome.text = std::string_view(reply + kSuccessPrefixLength,
+                                    length - kSuccessPrefixLength);
   } else if (length == 0) {
     outcome.error_code = -1;
     outcome.text = "Unknown";
   } else {
     outcome.error_code = 1;
-    outcome.text.assign(reply, length);
+    outcome.text = std::string_view(reply, length);
   }
   return outcome;
 }
