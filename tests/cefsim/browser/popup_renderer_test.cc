@@ -11,6 +11,7 @@
 
 namespace {
 
+using cefsim_test::CreateLoadedBrowser;
 using cefsim_test::RecordingApp;
 using cefsim_test::RecordingClient;
 using cefsim_test::StartContext;
@@ -22,12 +23,7 @@ TEST(PopupRendererTest, PopupGetsCefsWindowInfoAndKilledRendererIsReplaced) {
   client->on_before_popup = [&](CefWindowInfo* info) { seen = *info; };
   cefsim_web_serve("http://app.test/", 200, "App", "");
   cefsim_web_serve("http://app.test/popup", 200, "Popup", "");
-  CefWindowInfo info;
-  info.SetAsPopup(nullptr, "opener");
-  ASSERT_TRUE(CefBrowserHost::CreateBrowser(info, client, "http://app.test/",
-                                            CefBrowserSettings(), nullptr,
-                                            nullptr));
-  ASSERT_TRUE(client->WaitFor("LoadEnd http://app.test/ 200"));
+  ASSERT_TRUE(CreateLoadedBrowser(client, "http://app.test/"));
   CefRefPtr<CefBrowser> opener = client->browsers().front();
   const int opener_id = opener->GetIdentifier();
   const int64_t frame = opener->GetMainFrame()->GetIdentifier();

@@ -169,4 +169,13 @@ std::vector<CefRefPtr<CefBrowser>> RecordingClient::browsers() const {
   return browsers_;
 }
 
+bool CreateLoadedBrowser(CefRefPtr<RecordingClient> client,
+                         const std::string& url) {
+  CefWindowInfo info;
+  info.SetAsPopup(nullptr, "opener");
+  return CefBrowserHost::CreateBrowser(info, client, url, CefBrowserSettings(),
+                                       nullptr, nullptr) &&
+         client->WaitFor("LoadEnd " + url + " 200");
+}
+
 }  // namespace cefsim_test

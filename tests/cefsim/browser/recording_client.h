@@ -116,6 +116,11 @@ class RecordingClient : public CefClient,
   IMPLEMENT_REFCOUNTING(RecordingClient);
 };
 
+// Creates a browser of |client| in a top-level window of its own showing
+// |url| (served with status 200) and waits for its load to end.
+bool CreateLoadedBrowser(CefRefPtr<RecordingClient> client,
+                         const std::string& url);
+
 }  // namespace cefsim_test
 
 #endif  // TESTS_CEFSIM_BROWSER_RECORDING_CLIENT_H_
