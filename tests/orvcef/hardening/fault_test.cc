@@ -7,6 +7,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "cefsim/control_network.h"
 #include "cefsim/control_page.h"
@@ -185,6 +186,44 @@ TEST_F(FaultTest, TermWaitsForTheDownloadQuestionWithPopupsOpen) {
   EXPECT_TRUE(answered);
   EXPECT_FALSE(kit_.Initialized());
   EXPECT_EQ(0, cefsim_live_browser_count());
+}
+
+TEST_F(FaultTest, HostThreadsRacingTheEndNeverCrash) {
+  StartApp();
+  ASSERT_NE(0, OpenPopup());
+  const int main = MainBrowserId();
+  std::atomic<bool> stop{false};
+  std::vector<std::thread> threads;
+  // Each round waits, briefly, until CEF has caught up with the one before
+  // (a sync through the main browser's renderer), so the threads race the
+  // end rather than bury it under queued work.
+  threads.emplace_back([&] {
+    while (!stop) {
+      kit_.ReloadMainBrowser();
+      kit_.Start(nullptr, nullptr, L"https://app.example/", L"app.example\0",
+                 0);
+      cefsim_page_sync(main, 200);
+    }
+  });
+  threads.emplace_back([&] {
+    for (int i = 0; !stop; ++i) {
+      kit_.SetProxy(i % 2 ? L"pa.test:1" : L"pb.test:2", L"u", L"p");
+      kit_.SetErrorPage(i % 2 ? L"<p>a</p>" : L"<p>b</p>");
+      kit_.RunJs(L"tick()");
+      kit_.GetMainWindowHandle();
+      cefsim_page_sync(main, 200);
+    }
+  });
+  for (int i = 0; i < 20; ++i)
+    ASSERT_NE(0, SendQuery("racing " + std::to_string(i)));
+  Terminate();
+  stop = true;
+  for (std::thread& thread : threads)
+    thread.join();
+  EXPECT_FALSE(kit_.Initialized());
+  EXPECT_EQ(nullptr, kit_.GetMainWindowHandle());
+  EXPECT_EQ(0, cefsim_live_browser_count());
+  EXPECT_EQ(0, cefsim_browser_object_count());
 }
 
 TEST_F(FaultTest, EveryFailedStartLeavesTheExportsSafe) {

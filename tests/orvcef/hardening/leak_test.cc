@@ -27,7 +27,7 @@ TEST_F(LeakTest, TermLeavesNoBrowserFrameMessageOrCallbackBehind) {
 
   // A session that makes one of everything: sub-frames, popups, queries
   // (one persistent and left open), a proxy with a credentials challenge,
-  // and a download that asks its question.
+  // a download that asks its question and one still under way.
   cefsim_web_serve(kSubframeUrl, 200, "sub", "<p>sub</p>");
   cefsim_web_serve(kPopupUrl, 200, "Popup", "<p>popup</p>");
   cefsim_web_add_subframe(kAppUrl, kSubframeUrl);
@@ -50,6 +50,11 @@ TEST_F(LeakTest, TermLeavesNoBrowserFrameMessageOrCallbackBehind) {
   ASSERT_TRUE(download);
   ASSERT_TRUE(cefsim_message_box_answer(main_window, IDNO, kDefaultTimeoutMs));
   ASSERT_TRUE(cefsim_download_wait_phase(download, CEFSIM_DOWNLOAD_COMPLETE,
+                                         kDefaultTimeoutMs));
+  // One more, still transferring when the host ends.
+  const int held = StartDownload("held.orvtest-none", true);
+  ASSERT_TRUE(held);
+  ASSERT_TRUE(cefsim_download_wait_phase(held, CEFSIM_DOWNLOAD_HELD,
                                          kDefaultTimeoutMs));
   EXPECT_GT(cefsim_object_count("frame"), 0);
 
