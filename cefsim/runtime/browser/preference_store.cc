@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "text/json_string_escape.h"
 #include "values/dictionary_value_impl.h"
 #include "values/value_impl.h"
 
@@ -81,14 +82,10 @@ void SetByDottedPath(CefRefPtr<CefDictionaryValue> root,
   current->SetValue(path.substr(start), value);
 }
 
+// As Chromium's JSON writer quotes a string, control characters included,
+// so a record reads back as the JSON the control interface promises.
 void AppendQuoted(const std::string& text, std::string* out) {
-  out->push_back('"');
-  for (char c : text) {
-    if (c == '"' || c == '\\')
-      out->push_back('\\');
-    out->push_back(c);
-  }
-  out->push_back('"');
+  *out += text::GetQuotedJsonString(text);
 }
 
 void Describe(CefRefPtr<CefValue> value, std::string* out) {
