@@ -5,9 +5,12 @@
 
 #include <string>
 
+#include "cefsim/control_network.h"
 #include "cefsim/control_page.h"
 #include "cefsim/control_web.h"
 #include "hardened_host.h"
+#include "include/cef_parser.h"
+#include "include/cef_values.h"
 #include "wait.h"
 
 namespace orvtest {
@@ -22,6 +25,16 @@ class ExportInputTest : public HardenedHostTest {
   // as empty.
   static std::string Expected(const HostileText& input) {
     return input.text ? RuntimeUtf8(input.text) : std::string();
+  }
+
+  // The proxy preference for |server| as the runtime records it.
+  static std::string ProxyPreference(const wchar_t* server) {
+    CefRefPtr<CefDictionaryValue> settings = CefDictionaryValue::Create();
+    settings->SetString("mode", "fixed_servers");
+    settings->SetString("server", server);
+    CefRefPtr<CefValue> value = CefValue::Create();
+    value->SetDictionary(settings);
+    return CefWriteJSON(value, JSON_WRITER_DEFAULT).ToString();
   }
 
   // Every export that takes text or only reads, fed |input|; none of them
@@ -127,7 +140,22 @@ TEST_F(ExportInputTest, HostileTextWhileRunningIsUsedWhole) {
     }
     // A hostile start URL: the browser goes wherever CEF takes the text.
     kit_.Start(nullptr, nullptr, input.text, nullptr, 0);
+    // A proxy server goes into the preference whole.
+    const int preferences_before = cefsim_preference_set_count();
     kit_.SetProxy(input.text, input.text, input.text);
+    if (!Expected(input).empty()) {
+      const std::string expected = ProxyPreference(input.text);
+      EXPECT_TRUE(WaitUntil([&] {
+        for (int i = preferences_before; i < cefsim_preference_set_count();
+             ++i) {
+          if (ControlText(cefsim_preference_set_name, i) == "proxy" &&
+              ControlText(cefsim_preference_set_value, i) == expected) {
+            return true;
+          }
+        }
+        return false;
+      }));
+    }
     kit_.SetProxy(L"", L"", L"");
     kit_.ReloadMainBrowser();
     // Loads of the hostile URL may end after the host moved on; the
