@@ -3,8 +3,10 @@
 # runtime. The figures are printed and written to BUILD/bench/figures.txt,
 # one "name value unit" line each, grouped under "# program" lines.
 #   scripts/bench.sh [--quick]
-# --quick runs smaller counts (about a fifth). ORV_BENCH_BUILD_DIR chooses
-# the build folder (default build/default).
+# --quick runs smaller counts (about a fifth). ORV_BENCH_PRESET chooses the
+# configure preset (default "default", the debug build the tests use;
+# "release" for an optimised one) and ORV_BENCH_BUILD_DIR the build folder
+# (default build/<preset>).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -18,8 +20,9 @@ elif [ -n "${1:-}" ]; then
 fi
 
 scripts/setup.sh
-build="${ORV_BENCH_BUILD_DIR:-$root/build/default}"
-cmake --preset default -B "$build" >/dev/null
+preset="${ORV_BENCH_PRESET:-default}"
+build="${ORV_BENCH_BUILD_DIR:-$root/build/$preset}"
+cmake --preset "$preset" -B "$build" >/dev/null
 programs=(bridge reply full_path resources script_push shutdown)
 targets=()
 for program in "${programs[@]}"; do

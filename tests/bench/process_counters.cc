@@ -5,6 +5,9 @@
 #include <psapi.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
+#include <map>
+
 #include "bench_figures.h"
 
 namespace orvbench {
@@ -55,14 +58,41 @@ double CountHeapBytes() {
 
 // Handle values are multiples of four from four up, given out lowest free
 // first; every open one answers GetHandleInformation.
-double ProbeHandles() {
-  double count = 0;
-  for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+std::vector<uintptr_t> ProbeHandles() {
+  std::vector<uintptr_t> open;
+  for (uintptr_t value = 4; value < 0x10000; value += 4) {
     DWORD flags = 0;
     if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags))
-      ++count;
+      open.push_back(value);
   }
-  return count;
+  return open;
+}
+
+// The object type of |handle| ("Event", "File", ...), from ntdll's
+// NtQueryObject; "unknown" when it will not say.
+std::string HandleType(uintptr_t handle) {
+  using QueryObject = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  static const auto query =
+      reinterpret_cast<QueryObject>(reinterpret_cast<void*>(
+          GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+  constexpr int kObjectTypeInformation = 2;
+  // Starts with the type's name as a UNICODE_STRING.
+  struct TypeName {
+    USHORT length;
+    USHORT maximum_length;
+    const wchar_t* buffer;
+  };
+  alignas(8) char info[1024] = {};
+  ULONG size = 0;
+  if (!query || query(reinterpret_cast<HANDLE>(handle), kObjectTypeInformation,
+                      info, sizeof(info), &size) < 0) {
+    return "unknown";
+  }
+  const auto* name = reinterpret_cast<const TypeName*>(info);
+  std::string type;
+  for (USHORT i = 0; name->buffer && i < name->length / 2; ++i)
+    type.push_back(static_cast<char>(name->buffer[i]));
+  return type.empty() ? "unknown" : type;
 }
 
 double CountThreads() {
@@ -91,11 +121,12 @@ ProcessCounters ReadProcessCounters() {
     counters.private_bytes = static_cast<double>(memory.PrivateUsage);
   }
   counters.heap_bytes = CountHeapBytes();
+  counters.open_handles = ProbeHandles();
   DWORD handles = 0;
   if (GetProcessHandleCount(GetCurrentProcess(), &handles) && handles)
     counters.handles = handles;
   else
-    counters.handles = ProbeHandles();
+    counters.handles = static_cast<double>(counters.open_handles.size());
   counters.user_objects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
   counters.gdi_objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   counters.threads = CountThreads();
@@ -127,6 +158,15 @@ void PrintCounterGrowth(const std::string& name,
     PrintFigure(prefix + ".growth", after.*row.field - before.*row.field,
                 row.unit);
   }
+  std::map<std::string, int> new_handles;
+  for (uintptr_t handle : after.open_handles) {
+    if (!std::binary_search(before.open_handles.begin(),
+                            before.open_handles.end(), handle)) {
+      ++new_handles[HandleType(handle)];
+    }
+  }
+  for (const auto& type : new_handles)
+    PrintFigure(name + ".new_handles." + type.first, type.second, "handles");
 }
 
 }  // namespace orvbench

@@ -2,7 +2,10 @@
 #ifndef TESTS_BENCH_PROCESS_COUNTERS_H_
 #define TESTS_BENCH_PROCESS_COUNTERS_H_
 
+#include <stdint.h>
+
 #include <string>
+#include <vector>
 
 namespace orvbench {
 
@@ -21,12 +24,16 @@ struct ProcessCounters {
   // Windows of this process's threads, top-level, child and message-only:
   // the USER objects a count can see where GetGuiResources has none.
   double windows = 0;
+  // The values of the open handles, ascending.
+  std::vector<uintptr_t> open_handles;
 };
 
 ProcessCounters ReadProcessCounters();
 
 // Prints each counter of |before| and |after| and their difference as
-// "<name>.<counter>.before", ".after" and ".growth".
+// "<name>.<counter>.before", ".after" and ".growth", then how many handles
+// opened between them are still open, by object type, as
+// "<name>.new_handles.<type>".
 void PrintCounterGrowth(const std::string& name,
                         const ProcessCounters& before,
                         const ProcessCounters& after);
