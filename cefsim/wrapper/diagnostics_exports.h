@@ -20,6 +20,11 @@ CEFSIM_EXPORT void cefsim_report_violation(const char* text);
 
 // Records a note under |tag| with |detail| (UTF-8, may be null). Any thread.
 CEFSIM_EXPORT void cefsim_record_note(const char* tag, const char* detail);
+
+// One wrapper object of |kind| (a name cefsim_object_count knows, such as
+// "message_router") was made (|delta| 1) or destroyed (-1), so leak checks
+// see wrapper objects too. Any thread.
+CEFSIM_EXPORT void cefsim_count_wrapper_object(const char* kind, int delta);
 }
 
 #endif  // CEFSIM_WRAPPER_DIAGNOSTICS_EXPORTS_H_

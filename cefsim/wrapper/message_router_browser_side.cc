@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "diagnostics_exports.h"
 #include "include/wrapper/cef_message_router.h"
 #include "message_router_pending.h"
 #include "message_router_protocol.h"
@@ -57,7 +58,9 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
   explicit BrowserRouter(const CefMessageRouterConfig& config)
       : config_(config),
         query_name_(QueryMessageName(config)),
-        cancel_name_(CancelMessageName(config)) {}
+        cancel_name_(CancelMessageName(config)) {
+    cefsim_count_wrapper_object("message_router", 1);
+  }
   BrowserRouter(const BrowserRouter&) = delete;
   BrowserRouter& operator=(const BrowserRouter&) = delete;
 
@@ -136,9 +139,12 @@ QueryCallback::QueryCallback(CefRefPtr<BrowserRouter> router,
     : router_(router),
       browser_id_(browser_id),
       query_id_(query_id),
-      persistent_(persistent) {}
+      persistent_(persistent) {
+  cefsim_count_wrapper_object("query_callback", 1);
+}
 
 QueryCallback::~QueryCallback() {
+  cefsim_count_wrapper_object("query_callback", -1);
   if (router_) {
     Violation(
         "CefMessageRouterBrowserSide::Callback released without Success or "
@@ -202,6 +208,7 @@ void QueryCallback::Detach() {
 }
 
 BrowserRouter::~BrowserRouter() {
+  cefsim_count_wrapper_object("message_router", -1);
   if (!pending_.empty()) {
     Violation(
         "CefMessageRouterBrowserSide released with queries still pending");

@@ -10,10 +10,13 @@ constexpr int kKindCount = static_cast<int>(CountedKind::kCount);
 
 std::atomic<int> g_counts[kKindCount];
 
-constexpr const char* kKindNames[kKindCount] = {
-    "frame",         "process_message", "download_item", "download_callback",
-    "auth_callback", "request_context",
+// In the order of CountedKind; the assertion below keeps them in step.
+constexpr const char* kKindNames[] = {
+    "frame",         "process_message", "download_item",  "download_callback",
+    "auth_callback", "request_context", "message_router", "query_callback",
 };
+static_assert(sizeof(kKindNames) / sizeof(kKindNames[0]) == kKindCount,
+              "a counted kind without a name");
 
 }  // namespace
 
@@ -23,6 +26,10 @@ LiveObjectCounter::LiveObjectCounter(CountedKind kind) : kind_(kind) {
 
 LiveObjectCounter::~LiveObjectCounter() {
   --g_counts[static_cast<int>(kind_)];
+}
+
+void CountWrapperObject(CountedKind kind, int delta) {
+  g_counts[static_cast<int>(kind)] += delta;
 }
 
 int LiveObjectCount(CountedKind kind) {

@@ -14,7 +14,9 @@ enum class CountedKind {
   kDownloadCallback,
   kAuthCallback,
   kRequestContext,
-  kCount,  // Not a kind: how many there are.
+  kMessageRouter,  // The wrapper's browser-side routers.
+  kQueryCallback,  // The callbacks those routers hand their handlers.
+  kCount,          // Not a kind: how many there are.
 };
 
 // A member that counts its owner as one live object of |kind|. Any thread.
@@ -29,10 +31,15 @@ class LiveObjectCounter {
   const CountedKind kind_;
 };
 
+// A wrapper object of |kind| was made (|delta| 1) or destroyed (-1): the
+// wrapper lives in other modules and reports through an export.
+void CountWrapperObject(CountedKind kind, int delta);
+
 // Objects of |kind| alive now.
 int LiveObjectCount(CountedKind kind);
 // The kind named |name| ("frame", "process_message", "download_item",
-// "download_callback", "auth_callback", "request_context"); false when no
+// "download_callback", "auth_callback", "request_context",
+// "message_router", "query_callback"); false when no
 // kind has that name.
 bool CountedKindNamed(const std::string& name, CountedKind* kind);
 

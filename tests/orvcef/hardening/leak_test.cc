@@ -19,8 +19,9 @@ constexpr char kSubframeUrl[] = "https://app.example/sub";
 class LeakTest : public HardenedHostTest {};
 
 TEST_F(LeakTest, TermLeavesNoBrowserFrameMessageOrCallbackBehind) {
-  const char* kinds[] = {"frame", "process_message", "download_item",
-                         "download_callback", "auth_callback"};
+  const char* kinds[] = {
+      "frame",         "process_message", "download_item", "download_callback",
+      "auth_callback", "message_router",  "query_callback"};
   for (const char* kind : kinds)
     ASSERT_EQ(0, cefsim_object_count(kind)) << kind;
   const int contexts_before = cefsim_object_count("request_context");
@@ -57,6 +58,9 @@ TEST_F(LeakTest, TermLeavesNoBrowserFrameMessageOrCallbackBehind) {
   ASSERT_TRUE(cefsim_download_wait_phase(held, CEFSIM_DOWNLOAD_HELD,
                                          kDefaultTimeoutMs));
   EXPECT_GT(cefsim_object_count("frame"), 0);
+  EXPECT_EQ(1, cefsim_object_count("message_router"));
+  // The persistent query keeps its callback until the page cancels it.
+  EXPECT_GE(cefsim_object_count("query_callback"), 1);
 
   Terminate();
   EXPECT_EQ(0, cefsim_browser_object_count());

@@ -58,8 +58,9 @@ CEFSIM_EXPORT int cefsim_live_browser_count(void);
 CEFSIM_EXPORT int cefsim_browser_object_count(void);
 // Other objects of the browser process that still exist, by kind: "frame",
 // "process_message", "download_item", "download_callback" (the callbacks
-// handed to a download handler), "auth_callback", "request_context". -1 for
-// an unknown kind.
+// handed to a download handler), "auth_callback", "request_context", and of
+// the wrapper's message router: "message_router" (browser side) and
+// "query_callback". -1 for an unknown kind.
 CEFSIM_EXPORT int cefsim_object_count(const char* kind);
 CEFSIM_EXPORT int cefsim_live_frame_count(void);
 // Ids of live browsers, oldest first; returns how many there are.
