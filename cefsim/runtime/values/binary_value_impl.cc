@@ -56,27 +56,11 @@ bool BinaryValueImpl::IsOwned() {
 }
 
 bool BinaryValueImpl::IsSame(CefRefPtr<CefBinaryValue> that) {
-  if (!that)
-    return false;
-  if (that.get() == this)
-    return true;
-  TreeGuard guard(TreeLock());
-  if (!VerifyAttached())
-    return false;
-  BinaryValueImpl* other = FromInterface(that.get());
-  return other && other->node() == node();
+  return CompareWith<BinaryValueImpl>(that.get(), /*by_content=*/false);
 }
 
 bool BinaryValueImpl::IsEqual(CefRefPtr<CefBinaryValue> that) {
-  if (!that)
-    return false;
-  if (that.get() == this)
-    return true;
-  TreeGuard guard(TreeLock());
-  if (!VerifyAttached())
-    return false;
-  BinaryValueImpl* other = FromInterface(that.get());
-  return other && other->attached() && other->node()->Equals(*node());
+  return CompareWith<BinaryValueImpl>(that.get(), /*by_content=*/true);
 }
 
 CefRefPtr<CefBinaryValue> BinaryValueImpl::Copy() {

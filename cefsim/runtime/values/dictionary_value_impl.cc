@@ -92,27 +92,11 @@ bool DictionaryValueImpl::IsReadOnly() {
 }
 
 bool DictionaryValueImpl::IsSame(CefRefPtr<CefDictionaryValue> that) {
-  if (!that)
-    return false;
-  if (that.get() == this)
-    return true;
-  TreeGuard guard(TreeLock());
-  if (!VerifyAttached())
-    return false;
-  DictionaryValueImpl* other = FromInterface(that.get());
-  return other && other->node() == node();
+  return CompareWith<DictionaryValueImpl>(that.get(), /*by_content=*/false);
 }
 
 bool DictionaryValueImpl::IsEqual(CefRefPtr<CefDictionaryValue> that) {
-  if (!that)
-    return false;
-  if (that.get() == this)
-    return true;
-  TreeGuard guard(TreeLock());
-  if (!VerifyAttached())
-    return false;
-  DictionaryValueImpl* other = FromInterface(that.get());
-  return other && other->attached() && other->node()->Equals(*node());
+  return CompareWith<DictionaryValueImpl>(that.get(), /*by_content=*/true);
 }
 
 CefRefPtr<CefDictionaryValue> DictionaryValueImpl::Copy(

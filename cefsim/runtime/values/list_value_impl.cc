@@ -73,27 +73,11 @@ bool ListValueImpl::IsReadOnly() {
 }
 
 bool ListValueImpl::IsSame(CefRefPtr<CefListValue> that) {
-  if (!that)
-    return false;
-  if (that.get() == this)
-    return true;
-  TreeGuard guard(TreeLock());
-  if (!VerifyAttached())
-    return false;
-  ListValueImpl* other = FromInterface(that.get());
-  return other && other->node() == node();
+  return CompareWith<ListValueImpl>(that.get(), /*by_content=*/false);
 }
 
 bool ListValueImpl::IsEqual(CefRefPtr<CefListValue> that) {
-  if (!that)
-    return false;
-  if (that.get() == this)
-    return true;
-  TreeGuard guard(TreeLock());
-  if (!VerifyAttached())
-    return false;
-  ListValueImpl* other = FromInterface(that.get());
-  return other && other->attached() && other->node()->Equals(*node());
+  return CompareWith<ListValueImpl>(that.get(), /*by_content=*/true);
 }
 
 CefRefPtr<CefListValue> ListValueImpl::Copy() {

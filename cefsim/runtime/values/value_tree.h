@@ -94,6 +94,25 @@ class NodeHandle {
   bool VerifyAttached() const;
   bool VerifyAccess(bool modify) const;
 
+  // IsSame (|by_content| false: both refer to one node) and IsEqual (true:
+  // both trees hold equal values) of the container classes. |that| is the
+  // interface object compared with; Impl::FromInterface tells whether it is
+  // one of ours. Takes TreeLock().
+  template <class Impl, class Interface>
+  bool CompareWith(Interface* that, bool by_content) const {
+    if (!that)
+      return false;
+    TreeGuard guard(TreeLock());
+    const NodeHandle* other = Impl::FromInterface(that);
+    if (other == this)
+      return true;
+    if (!VerifyAttached() || !other)
+      return false;
+    if (!by_content)
+      return other->node_ == node_;
+    return other->attached() && other->node_->Equals(*node_);
+  }
+
   // What setting this object into another container stores: the tree itself
   // when this handle owns it (the handle becomes invalid), else a copy.
   // Caller holds TreeLock() and has checked attached().
