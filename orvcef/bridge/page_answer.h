@@ -3,6 +3,9 @@
 #ifndef ORVCEF_BRIDGE_PAGE_ANSWER_H_
 #define ORVCEF_BRIDGE_PAGE_ANSWER_H_
 
+// The genuine cef_string.h uses strlen without declaring it.
+#include <string.h>
+
 #include <string_view>
 
 #include "include/internal/cef_string.h"
