@@ -1,7 +1,7 @@
 #include "orvcef/bridge/error_page.h"
 
-#include "orvcef/core/library_state.h"
-#include "orvcef/core/thread_checks.h"
+#include "orvcef/base/library_state.h"
+#include "orvcef/base/thread_checks.h"
 
 namespace orvcef {
 

@@ -7,10 +7,10 @@
 
 #include "include/cef_frame.h"
 #include "include/cef_parser.h"
+#include "orvcef/base/library_state.h"
+#include "orvcef/base/thread_checks.h"
 #include "orvcef/bridge/page_answer.h"
 #include "orvcef/bridge/reply_grammar.h"
-#include "orvcef/core/library_state.h"
-#include "orvcef/core/thread_checks.h"
 
 namespace orvcef {
 

@@ -4,27 +4,17 @@
 #include "include/cef_frame.h"
 #include "include/cef_parser.h"
 #include "include/cef_values.h"
-#include "orvcef/core/browser_app.h"
-#include "orvcef/core/library_state.h"
-#include "orvcef/handler/client_handler.h"
 
 namespace orvcef {
 
 const char kScriptUrl[] = "native_js";
 
-void RunMainFrameScript(const wchar_t* text) {
-  CefRefPtr<OrvCefApp> app = State().app();
-  if (!app)
+void RunMainFrameScript(CefRefPtr<CefBrowser> browser, const wchar_t* text) {
+  // The caller's own reference: the browser stays a valid object even if it
+  // closes while the script is handed over; CEF then simply has no frame.
+  if (!browser)
     return;
-  CefRefPtr<OrvCefHandler> handler = app->client_handler();
-  if (!handler)
-    return;
-  // Our own reference: the browser stays a valid object even if it closes
-  // while the script is handed over; CEF then simply has no frame for it.
-  CefRefPtr<CefBrowser> front = handler->FrontBrowser();
-  if (!front)
-    return;
-  CefRefPtr<CefFrame> frame = front->GetMainFrame();
+  CefRefPtr<CefFrame> frame = browser->GetMainFrame();
   if (!frame)
     return;
   // ExecuteJavaScript may be called on any thread; CEF moves it to its own.
@@ -35,12 +25,14 @@ std::wstring RoutePushScript(const std::wstring& route_json) {
   return L"window.__push(" + route_json + L");";
 }
 
-void PushRoute(const wchar_t* uri) {
+void PushRoute(CefRefPtr<CefBrowser> browser, const wchar_t* uri) {
+  if (!browser)
+    return;
   CefRefPtr<CefValue> value = CefValue::Create();
   value->SetString(uri ? uri : L"");
   const std::wstring json =
       CefWriteJSON(value, JSON_WRITER_DEFAULT).ToWString();
-  RunMainFrameScript(RoutePushScript(json).c_str());
+  RunMainFrameScript(browser, RoutePushScript(json).c_str());
 }
 
 }  // namespace orvcef

@@ -5,18 +5,21 @@
 
 #include <string>
 
+#include "include/cef_browser.h"
+
 namespace orvcef {
 
 // The script URL every script of the library runs under.
 extern const char kScriptUrl[];
 
-// Hands |text| (may be null) to the main frame of the front browser for
-// execution. Does nothing when no browser is open. Any thread.
-void RunMainFrameScript(const wchar_t* text);
+// Hands |text| (may be null) to the main frame of |browser|, the front
+// browser, for execution. Does nothing when there is no browser or it has no
+// main frame. Any thread.
+void RunMainFrameScript(CefRefPtr<CefBrowser> browser, const wchar_t* text);
 
-// Runs "window.__push(<route as a JSON string>);" in the page. |uri| may be
-// null, which pushes the empty string. Any thread.
-void PushRoute(const wchar_t* uri);
+// Runs "window.__push(<route as a JSON string>);" in the page of |browser|.
+// |uri| may be null, which pushes the empty string. Any thread.
+void PushRoute(CefRefPtr<CefBrowser> browser, const wchar_t* uri);
 
 // The push script for a route already written as a JSON string literal.
 std::wstring RoutePushScript(const std::wstring& route_json);

@@ -1,9 +1,9 @@
 #include "orvcef/core/browser_app.h"
 
 #include "include/cef_browser.h"
+#include "orvcef/base/library_state.h"
+#include "orvcef/base/thread_checks.h"
 #include "orvcef/core/container_window.h"
-#include "orvcef/core/library_state.h"
-#include "orvcef/core/thread_checks.h"
 #include "orvcef/handler/client_handler.h"
 
 namespace orvcef {
@@ -47,6 +47,17 @@ void OrvCefApp::OnContextInitialized() {
 CefRefPtr<OrvCefHandler> OrvCefApp::client_handler() const {
   std::lock_guard<std::mutex> guard(handler_lock_);
   return client_handler_;
+}
+
+CefRefPtr<OrvCefApp> CurrentApp() {
+  // The library state never holds any other CefApp.
+  CefRefPtr<CefApp> app = State().app();
+  return static_cast<OrvCefApp*>(app.get());
+}
+
+CefRefPtr<OrvCefHandler> CurrentClientHandler() {
+  CefRefPtr<OrvCefApp> app = CurrentApp();
+  return app ? app->client_handler() : nullptr;
 }
 
 }  // namespace orvcef

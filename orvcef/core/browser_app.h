@@ -53,6 +53,13 @@ class OrvCefApp : public CefApp, public CefBrowserProcessHandler {
   IMPLEMENT_REFCOUNTING(OrvCefApp);
 };
 
+// Any thread: the application object of the library state, or empty before
+// OrvCefStart and after OrvCefTerm. The caller gets its own reference.
+CefRefPtr<OrvCefApp> CurrentApp();
+// Any thread: the client handler of the current application object, or
+// empty until CEF's context is up.
+CefRefPtr<OrvCefHandler> CurrentClientHandler();
+
 }  // namespace orvcef
 
 #endif  // ORVCEF_CORE_BROWSER_APP_H_

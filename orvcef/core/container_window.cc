@@ -2,11 +2,12 @@
 
 #include <string>
 
+#include "orvcef/base/library_state.h"
+#include "orvcef/base/thread_checks.h"
 #include "orvcef/bridge/query_bridge.h"
 #include "orvcef/bridge/script_push.h"
 #include "orvcef/core/browser_app.h"
-#include "orvcef/core/library_state.h"
-#include "orvcef/core/thread_checks.h"
+#include "orvcef/handler/client_handler.h"
 
 namespace orvcef {
 
@@ -26,7 +27,7 @@ const wchar_t* RouteOf(HWND view) {
 // The library's hidden container window, or null once the application
 // object is gone (after OrvCefTerm).
 HWND ContainerWindow() {
-  CefRefPtr<OrvCefApp> app = State().app();
+  CefRefPtr<OrvCefApp> app = CurrentApp();
   return app ? app->container_window() : nullptr;
 }
 
@@ -57,7 +58,9 @@ void OnViewShown(HWND view, HWND browser) {
   // for "route" in answer to the push already gets the new one.
   const wchar_t* route = RouteOf(view);
   State().set_current_route(route ? route : L"");
-  PushRoute(route);
+  CefRefPtr<OrvCefHandler> handler = CurrentClientHandler();
+  if (handler)
+    PushRoute(handler->FrontBrowser(), route);
   SetParent(browser, view);
   // Until the view's next WM_SIZE the browser would keep the size it had
   // in the previous view.

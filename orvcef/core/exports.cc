@@ -2,9 +2,9 @@
 // of the library that does the work.
 #include "orvcef/include/orvcef.h"
 
+#include "orvcef/base/library_state.h"
 #include "orvcef/bridge/script_push.h"
 #include "orvcef/core/browser_app.h"
-#include "orvcef/core/library_state.h"
 #include "orvcef/core/shutdown.h"
 #include "orvcef/core/startup.h"
 #include "orvcef/handler/client_handler.h"
@@ -17,8 +17,7 @@ std::wstring TextOrEmpty(LPCWSTR text) {
 
 // The client handler, when the library is started and CEF's context is up.
 CefRefPtr<orvcef::OrvCefHandler> ClientHandler() {
-  CefRefPtr<orvcef::OrvCefApp> app = orvcef::State().app();
-  return app ? app->client_handler() : nullptr;
+  return orvcef::CurrentClientHandler();
 }
 
 }  // namespace
@@ -59,7 +58,9 @@ void WINAPI OrvCefReloadMainBrowser(void) {
 }
 
 void WINAPI OrvCefRunJs(LPCWSTR script) {
-  orvcef::RunMainFrameScript(script);
+  CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
+  if (handler)
+    orvcef::RunMainFrameScript(handler->FrontBrowser(), script);
 }
 
 void WINAPI OrvCefSetErrorPage(LPCWSTR html) {

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "include/cef_app.h"
+#include "orvcef/base/library_state.h"
+#include "orvcef/base/thread_checks.h"
 #include "orvcef/core/browser_app.h"
 #include "orvcef/core/container_window.h"
-#include "orvcef/core/library_state.h"
-#include "orvcef/core/thread_checks.h"
 #include "orvcef/handler/client_handler.h"
 
 namespace orvcef {
@@ -31,7 +31,7 @@ void WaitOneStep() {
 
 void PrepareTermination() {
   LibraryState& state = State();
-  CefRefPtr<OrvCefApp> app = state.app();
+  CefRefPtr<OrvCefApp> app = CurrentApp();
   if (!app)
     return;
   CefRefPtr<OrvCefHandler> handler = app->client_handler();
@@ -48,7 +48,7 @@ void Terminate() {
     return;
   ORVCEF_REQUIRE_THREAD(state.start_thread(), "the thread of OrvCefStart");
 
-  CefRefPtr<OrvCefApp> app = state.app();
+  CefRefPtr<OrvCefApp> app = CurrentApp();
   // A host may end right after starting. CefShutdown must not overtake
   // OnContextInitialized, which would then ask a context that is going away
   // for the main browser.

@@ -3,12 +3,12 @@
 #include <mutex>
 
 #include "include/cef_app.h"
+#include "orvcef/base/host_list.h"
+#include "orvcef/base/library_state.h"
 #include "orvcef/core/browser_app.h"
 #include "orvcef/core/cef_settings.h"
 #include "orvcef/core/container_window.h"
 #include "orvcef/core/data_folder.h"
-#include "orvcef/core/host_list.h"
-#include "orvcef/core/library_state.h"
 #include "orvcef/handler/client_handler.h"
 
 namespace orvcef {
@@ -36,7 +36,7 @@ void BecomeDpiUnaware() {
 bool NavigateMainBrowser(LibraryState& state) {
   if (state.context_failed())
     return false;
-  CefRefPtr<OrvCefApp> app = state.app();
+  CefRefPtr<OrvCefApp> app = CurrentApp();
   if (!app)
     return false;
   CefRefPtr<OrvCefHandler> handler = app->client_handler();

@@ -5,8 +5,8 @@
 
 #include "include/cef_browser.h"
 #include "include/cef_frame.h"
+#include "orvcef/base/thread_checks.h"
 #include "orvcef/bridge/query_bridge.h"
-#include "orvcef/core/thread_checks.h"
 #include "orvcef/handler/popup_placement.h"
 #include "orvcef/handler/ui_task.h"
 

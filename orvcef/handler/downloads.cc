@@ -6,7 +6,7 @@
 
 #include "include/cef_browser.h"
 #include "include/cef_download_item.h"
-#include "orvcef/core/thread_checks.h"
+#include "orvcef/base/thread_checks.h"
 #include "orvcef/handler/client_handler.h"
 
 namespace orvcef {

@@ -1,8 +1,8 @@
 // OrvCefHandler as display and load handler: titles go into the browser's
 // own window text, failed loads and HTTP errors get the error page.
 #include "include/cef_browser.h"
+#include "orvcef/base/thread_checks.h"
 #include "orvcef/bridge/error_page.h"
-#include "orvcef/core/thread_checks.h"
 #include "orvcef/handler/client_handler.h"
 
 namespace orvcef {

@@ -16,8 +16,8 @@
 #include "browser_doubles.h"
 #include "include/cef_app.h"
 #include "include/cef_task.h"
+#include "orvcef/base/library_state.h"
 #include "orvcef/bridge/query_bridge.h"
-#include "orvcef/core/library_state.h"
 #include "orvcef/include/orvcef.h"
 
 namespace orvbench {

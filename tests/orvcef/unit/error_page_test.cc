@@ -6,7 +6,7 @@
 
 #include "gtest/gtest.h"
 #include "include/cef_parser.h"
-#include "orvcef/core/library_state.h"
+#include "orvcef/base/library_state.h"
 
 namespace orvcef {
 namespace {

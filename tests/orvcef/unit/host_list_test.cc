@@ -1,6 +1,6 @@
 // Host lists as OrvCefStart receives them: names each ended by NUL, the list
 // ended by one more.
-#include "orvcef/core/host_list.h"
+#include "orvcef/base/host_list.h"
 
 #include <set>
 #include <string>

@@ -1,6 +1,6 @@
 // The library state under concurrent use from host threads and CEF's UI
 // thread, and its initial values.
-#include "orvcef/core/library_state.h"
+#include "orvcef/base/library_state.h"
 
 #include <atomic>
 #include <cwchar>

@@ -1,5 +1,5 @@
 // Merging the host's proxy arguments: what counts as a change.
-#include "orvcef/network/proxy_settings.h"
+#include "orvcef/base/proxy_settings.h"
 
 #include "gtest/gtest.h"
 

@@ -1,6 +1,6 @@
 // Parsing the host list that OrvCefStart receives.
-#ifndef ORVCEF_CORE_HOST_LIST_H_
-#define ORVCEF_CORE_HOST_LIST_H_
+#ifndef ORVCEF_BASE_HOST_LIST_H_
+#define ORVCEF_BASE_HOST_LIST_H_
 
 #include <set>
 #include <string>
@@ -15,4 +15,4 @@ std::set<std::wstring> ParseHostList(const wchar_t* list);
 
 }  // namespace orvcef
 
-#endif  // ORVCEF_CORE_HOST_LIST_H_
+#endif  // ORVCEF_BASE_HOST_LIST_H_

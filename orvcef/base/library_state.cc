@@ -1,10 +1,8 @@
-#include "orvcef/core/library_state.h"
-
-#include "orvcef/network/proxy_settings.h"
+#include "orvcef/base/library_state.h"
 
 #include <utility>
 
-#include "orvcef/core/browser_app.h"
+#include "orvcef/base/proxy_settings.h"
 
 namespace orvcef {
 
@@ -20,13 +18,13 @@ LibraryState::LibraryState() : error_page_(kDefaultErrorPage) {}
 
 LibraryState::~LibraryState() = default;
 
-CefRefPtr<OrvCefApp> LibraryState::app() const {
+CefRefPtr<CefApp> LibraryState::app() const {
   std::lock_guard<std::mutex> guard(lock_);
   return app_;
 }
 
-void LibraryState::set_app(CefRefPtr<OrvCefApp> app) {
-  CefRefPtr<OrvCefApp> previous;
+void LibraryState::set_app(CefRefPtr<CefApp> app) {
+  CefRefPtr<CefApp> previous;
   {
     std::lock_guard<std::mutex> guard(lock_);
     previous = std::move(app_);
@@ -36,9 +34,9 @@ void LibraryState::set_app(CefRefPtr<OrvCefApp> app) {
   // client handler and with it CEF objects.
 }
 
-CefRefPtr<OrvCefApp> LibraryState::TakeApp() {
+CefRefPtr<CefApp> LibraryState::TakeApp() {
   std::lock_guard<std::mutex> guard(lock_);
-  CefRefPtr<OrvCefApp> app = std::move(app_);
+  CefRefPtr<CefApp> app = std::move(app_);
   app_ = nullptr;
   return app;
 }

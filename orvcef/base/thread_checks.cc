@@ -1,4 +1,4 @@
-#include "orvcef/core/thread_checks.h"
+#include "orvcef/base/thread_checks.h"
 
 #include <stdio.h>
 

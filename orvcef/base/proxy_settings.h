@@ -1,11 +1,11 @@
 // The host's proxy server and credentials: how a new set of values from the
 // host is merged into the stored one.
-#ifndef ORVCEF_NETWORK_PROXY_SETTINGS_H_
-#define ORVCEF_NETWORK_PROXY_SETTINGS_H_
+#ifndef ORVCEF_BASE_PROXY_SETTINGS_H_
+#define ORVCEF_BASE_PROXY_SETTINGS_H_
 
 #include <string>
 
-#include "orvcef/core/library_state.h"
+#include "orvcef/base/library_state.h"
 
 namespace orvcef {
 
@@ -18,4 +18,4 @@ bool MergeProxyArguments(const wchar_t* server,
 
 }  // namespace orvcef
 
-#endif  // ORVCEF_NETWORK_PROXY_SETTINGS_H_
+#endif  // ORVCEF_BASE_PROXY_SETTINGS_H_

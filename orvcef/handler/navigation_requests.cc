@@ -1,34 +1,14 @@
-// OrvCefHandler's request-handler side of the proxy: every navigation
-// applies the host's proxy server, and proxy challenges get the host's
-// credentials.
+// OrvCefHandler as request handler: every navigation applies the host's
+// proxy server, and proxy challenges get the host's credentials.
 #include "include/cef_auth_callback.h"
 #include "include/cef_browser.h"
 #include "include/cef_request_context.h"
-#include "include/cef_values.h"
-#include "orvcef/core/library_state.h"
-#include "orvcef/core/thread_checks.h"
+#include "orvcef/base/library_state.h"
+#include "orvcef/base/thread_checks.h"
 #include "orvcef/handler/client_handler.h"
+#include "orvcef/network/proxy_preference.h"
 
 namespace orvcef {
-
-namespace {
-
-constexpr char kProxyPreference[] = "proxy";
-
-// The "proxy" preference for |server|: fixed servers, no bypass list. Null
-// for an empty server, which returns the preference to its default.
-CefRefPtr<CefValue> ProxyPreferenceValue(const std::wstring& server) {
-  if (server.empty())
-    return nullptr;
-  CefRefPtr<CefDictionaryValue> proxy = CefDictionaryValue::Create();
-  proxy->SetString("mode", "fixed_servers");
-  proxy->SetString("server", server);
-  CefRefPtr<CefValue> value = CefValue::Create();
-  value->SetDictionary(proxy);
-  return value;
-}
-
-}  // namespace
 
 bool OrvCefHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> browser,
                                    CefRefPtr<CefFrame> frame,

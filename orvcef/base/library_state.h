@@ -5,8 +5,8 @@
 // (the query bridge, the main browser's creation). Handles and flags are
 // atomics; the texts and the allowed-host set sit behind one lock and are
 // handed out as copies, so no reader ever sees a value half written.
-#ifndef ORVCEF_CORE_LIBRARY_STATE_H_
-#define ORVCEF_CORE_LIBRARY_STATE_H_
+#ifndef ORVCEF_BASE_LIBRARY_STATE_H_
+#define ORVCEF_BASE_LIBRARY_STATE_H_
 
 #include <windows.h>
 
@@ -16,11 +16,9 @@
 #include <set>
 #include <string>
 
-#include "include/internal/cef_ptr.h"
+#include "include/cef_app.h"
 
 namespace orvcef {
-
-class OrvCefApp;
 
 // The start URL together with a number that grows with every store, so a
 // reader can tell whether a later start replaced the URL it used.
@@ -65,12 +63,14 @@ class LibraryState {
   DWORD start_thread() const { return start_thread_; }
   void set_start_thread(DWORD thread_id) { start_thread_ = thread_id; }
 
-  // The application object. Readers get their own reference.
-  CefRefPtr<OrvCefApp> app() const;
+  // The application object. Only the library's own OrvCefApp is ever
+  // stored; the lifecycle code reads it back as such. Readers get their own
+  // reference.
+  CefRefPtr<CefApp> app() const;
   // Replaces the object held, releasing the previous one after the lock.
-  void set_app(CefRefPtr<OrvCefApp> app);
+  void set_app(CefRefPtr<CefApp> app);
   // Empties the application object and hands its reference to the caller.
-  CefRefPtr<OrvCefApp> TakeApp();
+  CefRefPtr<CefApp> TakeApp();
 
   StartUrl start_url() const;
   void set_start_url(std::wstring url);
@@ -97,7 +97,7 @@ class LibraryState {
   // Declared first so that it goes last at unload: an OrvCefApp still held
   // then (the host never called OrvCefTerm) is released after every other
   // item. Guarded by |lock_|.
-  CefRefPtr<OrvCefApp> app_;
+  CefRefPtr<CefApp> app_;
 
   std::atomic<HINSTANCE> instance_{nullptr};
   std::atomic<HMODULE> cef_library_{nullptr};
@@ -125,4 +125,4 @@ extern const wchar_t kDefaultErrorPage[];
 
 }  // namespace orvcef
 
-#endif  // ORVCEF_CORE_LIBRARY_STATE_H_
+#endif  // ORVCEF_BASE_LIBRARY_STATE_H_

@@ -1,4 +1,4 @@
-#include "orvcef/core/host_list.h"
+#include "orvcef/base/host_list.h"
 
 #include <cwchar>
 

@@ -1,4 +1,4 @@
-#include "orvcef/network/proxy_settings.h"
+#include "orvcef/base/proxy_settings.h"
 
 namespace orvcef {
 

@@ -1,8 +1,8 @@
 // Debug-build checks that a function runs on the thread it was written for.
 // CEF's own DCHECK machinery is not part of every header tree the library is
 // built against, so the library carries this small equivalent.
-#ifndef ORVCEF_CORE_THREAD_CHECKS_H_
-#define ORVCEF_CORE_THREAD_CHECKS_H_
+#ifndef ORVCEF_BASE_THREAD_CHECKS_H_
+#define ORVCEF_BASE_THREAD_CHECKS_H_
 
 #include <windows.h>
 
@@ -34,4 +34,4 @@ void ReportWrongThread(const char* function, const char* thread);
   } while (0)
 #endif
 
-#endif  // ORVCEF_CORE_THREAD_CHECKS_H_
+#endif  // ORVCEF_BASE_THREAD_CHECKS_H_
