@@ -92,7 +92,7 @@ TEST_F(PopupTest, TermClosesPopupsWithoutClosingTheHost) {
   Terminate();
   EXPECT_EQ(0, cefsim_live_browser_count());
   EXPECT_TRUE(IsWindow(frame_window_));
-  EXPECT_EQ(0, cefsim_note_count("shutdown-with-open-browsers"));
+  EXPECT_EQ(0, cefsim_note_count("shutdown-with-browsers"));
 }
 
 // A popup closing with a persistent query still open in the router must be

@@ -39,7 +39,7 @@ TEST_F(ShutdownTest, TermClosesBrowsersThenShutsDownAndUnregisters) {
   EXPECT_FALSE(ContainerClassRegistered());
   EXPECT_EQ(nullptr, kit_.GetMainWindowHandle());
   // Every browser went through a close of its own before CefShutdown.
-  EXPECT_EQ(0, cefsim_note_count("shutdown-with-open-browsers"));
+  EXPECT_EQ(0, cefsim_note_count("shutdown-with-browsers"));
 }
 
 TEST_F(ShutdownTest, TermWhileMainBrowserIsBeingCreated) {
