@@ -6,6 +6,7 @@
 
 #include "browser_exports.h"
 #include "include/cef_api_hash.h"
+#include "shutdown_checker.h"
 
 bool CefInitialize(const CefMainArgs& args,
                    const CefSettings& settings,
@@ -25,6 +26,9 @@ bool CefInitialize(const CefMainArgs& args,
 }
 
 void CefShutdown() {
+  // Marked first, as CEF's wrapper does: objects made by callbacks that run
+  // inside the shutdown count as made too late.
+  cefsim::MarkShutdown();
   cef_shutdown();
 }
 

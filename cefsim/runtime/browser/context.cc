@@ -37,6 +37,8 @@ struct Context {
   std::shared_ptr<MessageLoopThread> ui;  // Guarded by |lock|.
   std::shared_ptr<MessageLoopThread> io;  // Guarded by |lock|.
   std::atomic<bool> fail_next{false};
+  // How long the next context holds back OnContextInitialized, in ms.
+  std::atomic<int> context_initialized_delay_ms{0};
 };
 
 Context& GetContext() {
@@ -154,7 +156,9 @@ bool InitializeContext(const cef_main_args_t& args,
   SetTaskTarget(TID_UI, MakeTaskTarget(context.ui));
   SetTaskTarget(TID_IO, MakeTaskTarget(context.io));
   context.state = State::kInitialized;
-  context.ui->PostTask([application] { RunContextInitialized(application); });
+  // A delay still pending at CefShutdown means the callback never comes.
+  context.ui->PostTask([application] { RunContextInitialized(application); },
+                       context.context_initialized_delay_ms.exchange(0));
   return true;
 }
 
@@ -221,6 +225,10 @@ CefRefPtr<CefApp> ContextApplication() {
 
 void FailNextInitialize() {
   GetContext().fail_next = true;
+}
+
+void DelayNextContextInitialized(int delay_ms) {
+  GetContext().context_initialized_delay_ms = delay_ms > 0 ? delay_ms : 0;
 }
 
 }  // namespace browser

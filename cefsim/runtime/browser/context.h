@@ -32,6 +32,9 @@ CefRefPtr<CefApp> ContextApplication();
 // Makes the next CefInitialize fail after it has created the context (the
 // way a failing Chromium start-up leaves CEF). Any thread.
 void FailNextInitialize();
+// The next successful CefInitialize calls OnContextInitialized only after
+// |delay_ms|; at CefShutdown a callback still waiting is dropped.
+void DelayNextContextInitialized(int delay_ms);
 
 }  // namespace browser
 }  // namespace cefsim

@@ -95,6 +95,10 @@ void cefsim_fail_next_initialize(void) {
   cefsim::browser::FailNextInitialize();
 }
 
+void cefsim_delay_next_context_initialized(int delay_ms) {
+  cefsim::browser::DelayNextContextInitialized(delay_ms);
+}
+
 int cefsim_settings_text(const char* field, char* buffer, int size) {
   CefSettings settings;
   if (!field || !cefsim::browser::GetReceivedSettings(&settings))

@@ -17,6 +17,11 @@ extern "C" {
 // Makes the next CefInitialize fail, leaving a context behind as a failed
 // CEF start-up does.
 CEFSIM_EXPORT void cefsim_fail_next_initialize(void);
+
+// Holds back OnContextInitialized of the next successful CefInitialize for
+// |delay_ms|, as a browser process busy starting up would. A callback still
+// held at CefShutdown never comes.
+CEFSIM_EXPORT void cefsim_delay_next_context_initialized(int delay_ms);
 // A text field of the CefSettings that CefInitialize received, by its C
 // name ("cache_path", "browser_subprocess_path", "locale", ...).
 CEFSIM_EXPORT int cefsim_settings_text(const char* field,
