@@ -96,7 +96,10 @@ bool LibraryState::UpdateProxy(const wchar_t* server,
                                const wchar_t* user,
                                const wchar_t* password) {
   std::lock_guard<std::mutex> guard(lock_);
-  return MergeProxyArguments(server, user, password, &proxy_);
+  if (!MergeProxyArguments(server, user, password, &proxy_))
+    return false;
+  ++proxy_.generation;
+  return true;
 }
 
 LibraryState& State() {

@@ -31,6 +31,9 @@ struct ProxySettings {
   std::wstring server;
   std::wstring user;
   std::wstring password;
+  // Grows whenever the host changes any of the three values, so that a
+  // reader can tell a new pair from one it has offered before.
+  uint64_t generation = 0;
 };
 
 class LibraryState {
@@ -59,6 +62,10 @@ class LibraryState {
   // exists and no browser will ever be created.
   bool context_failed() const { return context_failed_; }
   void set_context_failed(bool failed) { context_failed_ = failed; }
+  // OrvCefTerm is under way: from its first step until it has finished, the
+  // host's views no longer move the browser and no start is accepted.
+  bool terminating() const { return terminating_; }
+  void set_terminating(bool terminating) { terminating_ = terminating; }
   // The host thread that called CefInitialize; CefShutdown must run there.
   DWORD start_thread() const { return start_thread_; }
   void set_start_thread(DWORD thread_id) { start_thread_ = thread_id; }
@@ -104,6 +111,7 @@ class LibraryState {
   std::atomic<bool> initialized_{false};
   std::atomic<bool> cef_started_once_{false};
   std::atomic<bool> context_failed_{false};
+  std::atomic<bool> terminating_{false};
   std::atomic<DWORD> start_thread_{0};
   std::atomic<HWND> message_window_{nullptr};
 

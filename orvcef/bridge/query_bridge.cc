@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "include/cef_frame.h"
 #include "include/cef_parser.h"
 #include "orvcef/base/library_state.h"
+#include "orvcef/base/no_throw.h"
 #include "orvcef/base/thread_checks.h"
 #include "orvcef/bridge/page_answer.h"
 #include "orvcef/bridge/reply_grammar.h"
@@ -29,6 +31,17 @@ class MessageHandler : public CefMessageRouterBrowserSide::Handler {
                const CefString& request,
                bool persistent,
                CefRefPtr<Callback> callback) override;
+
+ private:
+  // OnQuery's work, which may throw before the query is answered.
+  bool HandleQuery(CefRefPtr<CefFrame> frame,
+                   const CefString& request,
+                   CefRefPtr<Callback> callback);
+};
+
+// The reply buffer goes back to the heap however the query ends.
+struct FreeReply {
+  void operator()(char* reply) const { free(reply); }
 };
 
 // Only the host of the calling frame's own URL counts; a URL without one
@@ -46,6 +59,15 @@ bool MessageHandler::OnQuery(CefRefPtr<CefBrowser> browser,
                              bool persistent,
                              CefRefPtr<Callback> callback) {
   ORVCEF_REQUIRE_UI_THREAD();
+  // A query that throws before it is answered is left to the router, which
+  // fails it as not handled.
+  return CallWithoutThrowing(
+      false, [&] { return HandleQuery(frame, request, callback); });
+}
+
+bool MessageHandler::HandleQuery(CefRefPtr<CefFrame> frame,
+                                 const CefString& request,
+                                 CefRefPtr<Callback> callback) {
   // Refused frames learn nothing; the router fails the query for them.
   if (!IsAllowedFrame(frame))
     return false;
@@ -61,7 +83,9 @@ bool MessageHandler::OnQuery(CefRefPtr<CefBrowser> browser,
     return true;
   }
 
-  char* reply = static_cast<char*>(malloc(kReplyBufferSize));
+  std::unique_ptr<char, FreeReply> reply_buffer(
+      static_cast<char*>(malloc(kReplyBufferSize)));
+  char* reply = reply_buffer.get();
   if (!reply) {
     callback->Failure(-1, "OutOfMemory");
     return true;
@@ -78,7 +102,7 @@ bool MessageHandler::OnQuery(CefRefPtr<CefBrowser> browser,
   // The outcome's text points into the buffer: convert, then let it go.
   CefString answer;
   ConvertPageAnswer(outcome.text, &answer);
-  free(reply);
+  reply_buffer.reset();
 
   if (outcome.success)
     callback->Success(answer);

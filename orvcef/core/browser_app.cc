@@ -2,6 +2,7 @@
 
 #include "include/cef_browser.h"
 #include "orvcef/base/library_state.h"
+#include "orvcef/base/no_throw.h"
 #include "orvcef/base/thread_checks.h"
 #include "orvcef/core/container_window.h"
 #include "orvcef/handler/client_handler.h"
@@ -18,6 +19,15 @@ CefRefPtr<CefBrowserProcessHandler> OrvCefApp::GetBrowserProcessHandler() {
 
 void OrvCefApp::OnContextInitialized() {
   ORVCEF_REQUIRE_UI_THREAD();
+  // A termination that gave up waiting for this callback has shut CEF down
+  // or is doing so: a browser created now would be created in a dying
+  // context.
+  if (!State().terminating())
+    CallWithoutThrowing([&] { CreateMainBrowser(); });
+  context_initialized_ = true;
+}
+
+void OrvCefApp::CreateMainBrowser() {
   LibraryState& state = State();
   const HWND container = CreateContainerWindow(state.instance());
   container_window_ = container;
@@ -41,7 +51,6 @@ void OrvCefApp::OnContextInitialized() {
                                      browser_settings, nullptr, nullptr)) {
     handler->MainBrowserAbandoned();
   }
-  context_initialized_ = true;
 }
 
 CefRefPtr<OrvCefHandler> OrvCefApp::client_handler() const {

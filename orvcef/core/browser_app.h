@@ -41,6 +41,10 @@ class OrvCefApp : public CefApp, public CefBrowserProcessHandler {
  private:
   ~OrvCefApp() override;
 
+  // CEF's UI thread: the container window, the client handler and the
+  // request for the main browser.
+  void CreateMainBrowser();
+
   // Created and owned by CEF's UI thread, which alone may destroy it; the
   // library never does.
   std::atomic<HWND> container_window_{nullptr};

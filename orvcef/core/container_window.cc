@@ -3,6 +3,7 @@
 #include <string>
 
 #include "orvcef/base/library_state.h"
+#include "orvcef/base/no_throw.h"
 #include "orvcef/base/thread_checks.h"
 #include "orvcef/bridge/query_bridge.h"
 #include "orvcef/bridge/script_push.h"
@@ -76,18 +77,13 @@ void OnViewDestroyed(HWND view) {
   RemovePropA(view, kRouteProperty);
 }
 
-// The window procedure of "CefCont". The container window has no user data
-// and so passes everything on; a host view holds the browser window in its
-// user data and moves it in and out as it is shown and hidden.
-LRESULT CALLBACK ContainerWindowProc(HWND window,
-                                     UINT message,
-                                     WPARAM wparam,
-                                     LPARAM lparam) {
-  const HWND browser =
-      reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!browser)
-    return DefWindowProcW(window, message, wparam, lparam);
-
+// A host view at work: moves the browser in and out as the view is shown
+// and hidden, and passes on mouse notifications.
+void HandleViewMessage(HWND window,
+                       HWND browser,
+                       UINT message,
+                       WPARAM wparam,
+                       LPARAM lparam) {
   switch (message) {
     case WM_SIZE:
       // A view that does not hold the browser must not size it.
@@ -119,6 +115,23 @@ LRESULT CALLBACK ContainerWindowProc(HWND window,
       if (static_cast<WORD>(LOWORD(wparam)) >= WM_LBUTTONDOWN)
         SendMessageW(State().message_window(), kHostQueryMessage, 0, 0);
       break;
+  }
+}
+
+// The window procedure of "CefCont". The container window has no user data
+// and so passes everything on; a host view holds the browser window in its
+// user data. Views do nothing of their own while the library is not running
+// or is terminating: the browser is then on its way to, or already past,
+// its close, and CEF may be gone.
+LRESULT CALLBACK ContainerWindowProc(HWND window,
+                                     UINT message,
+                                     WPARAM wparam,
+                                     LPARAM lparam) {
+  const HWND browser =
+      reinterpret_cast<HWND>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (browser && CurrentApp() && !State().terminating()) {
+    CallWithoutThrowing(
+        [&] { HandleViewMessage(window, browser, message, wparam, lparam); });
   }
   return DefWindowProcW(window, message, wparam, lparam);
 }

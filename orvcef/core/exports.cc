@@ -3,6 +3,7 @@
 #include "orvcef/include/orvcef.h"
 
 #include "orvcef/base/library_state.h"
+#include "orvcef/base/no_throw.h"
 #include "orvcef/bridge/script_push.h"
 #include "orvcef/core/browser_app.h"
 #include "orvcef/core/shutdown.h"
@@ -27,15 +28,17 @@ bool WINAPI OrvCefStart(HINSTANCE instance,
                         LPCWSTR url,
                         LPCWSTR host_list,
                         DWORD flags) {
-  return orvcef::Start(instance, runtime_module, url, host_list, flags);
+  return orvcef::CallWithoutThrowing(false, [&] {
+    return orvcef::Start(instance, runtime_module, url, host_list, flags);
+  });
 }
 
 void WINAPI OrvCefTerm(void) {
-  orvcef::Terminate();
+  orvcef::CallWithoutThrowing([] { orvcef::Terminate(); });
 }
 
 void WINAPI OrvCefPrevTerm(void) {
-  orvcef::PrepareTermination();
+  orvcef::CallWithoutThrowing([] { orvcef::PrepareTermination(); });
 }
 
 bool WINAPI OrvCefInitialized(void) {
@@ -43,8 +46,10 @@ bool WINAPI OrvCefInitialized(void) {
 }
 
 HWND WINAPI OrvCefGetMainWindowHandle(void) {
-  CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
-  return handler ? handler->main_window() : nullptr;
+  return orvcef::CallWithoutThrowing(static_cast<HWND>(nullptr), [] {
+    CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
+    return handler ? handler->main_window() : nullptr;
+  });
 }
 
 void WINAPI OrvCefSetMsgWnd(HWND message_window) {
@@ -52,27 +57,34 @@ void WINAPI OrvCefSetMsgWnd(HWND message_window) {
 }
 
 void WINAPI OrvCefReloadMainBrowser(void) {
-  CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
-  if (handler)
-    handler->ReloadMainBrowser();
+  orvcef::CallWithoutThrowing([] {
+    CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
+    if (handler)
+      handler->ReloadMainBrowser();
+  });
 }
 
 void WINAPI OrvCefRunJs(LPCWSTR script) {
-  CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
-  if (handler)
-    orvcef::RunMainFrameScript(handler->FrontBrowser(), script);
+  orvcef::CallWithoutThrowing([&] {
+    CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
+    if (handler)
+      orvcef::RunMainFrameScript(handler->FrontBrowser(), script);
+  });
 }
 
 void WINAPI OrvCefSetErrorPage(LPCWSTR html) {
-  orvcef::State().set_error_page(TextOrEmpty(html));
+  orvcef::CallWithoutThrowing(
+      [&] { orvcef::State().set_error_page(TextOrEmpty(html)); });
 }
 
 // Every navigation applies the stored server; a change reloads the main
 // browser so it takes effect at once.
 void WINAPI OrvCefSetProxy(LPCWSTR server, LPCWSTR user, LPCWSTR password) {
-  if (!orvcef::State().UpdateProxy(server, user, password))
-    return;
-  CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
-  if (handler)
-    handler->ReloadMainBrowser();
+  orvcef::CallWithoutThrowing([&] {
+    if (!orvcef::State().UpdateProxy(server, user, password))
+      return;
+    CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
+    if (handler)
+      handler->ReloadMainBrowser();
+  });
 }

@@ -1,7 +1,5 @@
 #include "orvcef/core/startup.h"
 
-#include <mutex>
-
 #include "include/cef_app.h"
 #include "orvcef/base/host_list.h"
 #include "orvcef/base/library_state.h"
@@ -9,6 +7,7 @@
 #include "orvcef/core/cef_settings.h"
 #include "orvcef/core/container_window.h"
 #include "orvcef/core/data_folder.h"
+#include "orvcef/core/lifecycle_lock.h"
 #include "orvcef/handler/client_handler.h"
 
 namespace orvcef {
@@ -56,11 +55,16 @@ bool Start(HINSTANCE instance,
            const wchar_t* host_list,
            DWORD flags) {
   // Host threads that start at the same moment take turns: the first brings
-  // CEF up, the others find it up and only send the main browser on. Never
-  // held while waiting for CEF's UI thread.
-  static std::mutex start_lock;
-  std::lock_guard<std::mutex> guard(start_lock);
+  // CEF up, the others find it up and only send the main browser on. A start
+  // that meets a termination waits for it to finish and is then refused.
   LibraryState& state = State();
+  // A window procedure served during a termination's wait (same thread, so
+  // the lock lets it through) is refused as well.
+  if (state.terminating())
+    return false;
+  LifecycleLock lifecycle;
+  if (state.terminating())
+    return false;
   state.set_start_url(url ? url : L"");
   if (host_list)
     state.set_allowed_hosts(ParseHostList(host_list));

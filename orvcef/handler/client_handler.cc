@@ -5,6 +5,7 @@
 
 #include "include/cef_browser.h"
 #include "include/cef_frame.h"
+#include "orvcef/base/no_throw.h"
 #include "orvcef/base/thread_checks.h"
 #include "orvcef/bridge/query_bridge.h"
 #include "orvcef/handler/popup_placement.h"
@@ -35,8 +36,10 @@ bool OrvCefHandler::OnProcessMessageReceived(
   ORVCEF_REQUIRE_UI_THREAD();
   if (!router_)
     return false;
-  return router_->OnProcessMessageReceived(browser, frame, source_process,
-                                           message);
+  return CallWithoutThrowing(false, [&] {
+    return router_->OnProcessMessageReceived(browser, frame, source_process,
+                                             message);
+  });
 }
 
 bool OrvCefHandler::OnBeforePopup(
@@ -71,6 +74,10 @@ bool OrvCefHandler::OnBeforePopup(
 void OrvCefHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser) {
   ORVCEF_REQUIRE_UI_THREAD();
   all_closed_ = false;
+  CallWithoutThrowing([&] { RegisterBrowser(browser); });
+}
+
+void OrvCefHandler::RegisterBrowser(CefRefPtr<CefBrowser> browser) {
   if (!router_) {
     router_ = CefMessageRouterBrowserSide::Create(CefMessageRouterConfig());
     router_handler_ = CreateQueryHandler();
@@ -82,7 +89,7 @@ void OrvCefHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser) {
     std::lock_guard<std::mutex> guard(browsers_lock_);
     if (browsers_.empty())
       main_window_ = WindowOf(browser);
-    browsers_.push_back(browser);
+    browsers_.push_back(OpenBrowser{browser});
     if (main_expected_) {
       main_expected_ = false;
       if (pending_url_serial_ > main_url_serial_)
@@ -109,15 +116,15 @@ void OrvCefHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser) {
   // The router cancels this browser's pending queries now rather than when
   // the last browser goes.
   if (router_)
-    router_->OnBeforeClose(browser);
+    CallWithoutThrowing([&] { router_->OnBeforeClose(browser); });
 
   CefRefPtr<CefBrowser> closed;
   bool now_empty = false;
   {
     std::lock_guard<std::mutex> guard(browsers_lock_);
     for (auto it = browsers_.begin(); it != browsers_.end(); ++it) {
-      if ((*it)->IsSame(browser)) {
-        closed = std::move(*it);
+      if (it->browser->IsSame(browser)) {
+        closed = std::move(it->browser);
         browsers_.erase(it);
         break;
       }
@@ -142,29 +149,39 @@ void OrvCefHandler::OnRenderProcessTerminated(CefRefPtr<CefBrowser> browser,
                                               TerminationStatus status) {
   ORVCEF_REQUIRE_UI_THREAD();
   if (router_)
-    router_->OnRenderProcessTerminated(browser);
+    CallWithoutThrowing([&] { router_->OnRenderProcessTerminated(browser); });
 }
 
 void OrvCefHandler::CloseBrowsers(bool force_close) {
+  CallWithoutThrowing([&] { CloseBrowsersOnUiThread(force_close); });
+}
+
+void OrvCefHandler::CloseBrowsersOnUiThread(bool force_close) {
   if (!CefCurrentlyOn(TID_UI)) {
     CefRefPtr<OrvCefHandler> self(this);
     PostToUiThread([self, force_close] { self->CloseBrowsers(force_close); });
     return;
   }
   // A copy: CloseBrowser may reach OnBeforeClose, which changes the list.
-  std::vector<CefRefPtr<CefBrowser>> open;
+  std::vector<CefRefPtr<CefBrowser>> to_close;
   {
     std::lock_guard<std::mutex> guard(browsers_lock_);
-    open.assign(browsers_.begin(), browsers_.end());
+    for (OpenBrowser& open : browsers_) {
+      if (open.close_requested)
+        continue;
+      open.close_requested = true;
+      to_close.push_back(open.browser);
+    }
   }
-  for (const CefRefPtr<CefBrowser>& browser : open)
+  for (const CefRefPtr<CefBrowser>& browser : to_close)
     browser->GetHost()->CloseBrowser(force_close);
 }
 
 void OrvCefHandler::ReloadMainBrowser() {
   if (!CefCurrentlyOn(TID_UI)) {
     CefRefPtr<OrvCefHandler> self(this);
-    PostToUiThread([self] { self->ReloadMainBrowser(); });
+    CallWithoutThrowing(
+        [&] { PostToUiThread([self] { self->ReloadMainBrowser(); }); });
     return;
   }
   CefRefPtr<CefBrowser> front = FrontBrowser();
@@ -176,7 +193,7 @@ CefRefPtr<CefBrowser> OrvCefHandler::FrontBrowser() const {
   std::lock_guard<std::mutex> guard(browsers_lock_);
   if (browsers_.empty())
     return nullptr;
-  return browsers_.front();
+  return browsers_.front().browser;
 }
 
 void OrvCefHandler::ExpectMainBrowser() {
@@ -211,7 +228,7 @@ bool OrvCefHandler::LoadStartUrl(const std::wstring& url, uint64_t url_serial) {
       }
       return true;
     }
-    front = browsers_.front();
+    front = browsers_.front().browser;
   }
   CefRefPtr<CefFrame> frame = front->GetMainFrame();
   if (!frame)

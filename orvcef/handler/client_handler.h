@@ -18,6 +18,7 @@
 #include "include/cef_load_handler.h"
 #include "include/cef_request_handler.h"
 #include "include/wrapper/cef_message_router.h"
+#include "orvcef/network/proxy_challenges.h"
 
 namespace orvcef {
 
@@ -106,7 +107,9 @@ class OrvCefHandler : public CefClient,
                          CefRefPtr<CefDownloadItem> download_item,
                          CefRefPtr<CefDownloadItemCallback> callback) override;
 
-  // Asks every open browser to close; returns at once.
+  // Asks every open browser that has not been asked yet to close; returns at
+  // once. Calling it again reaches browsers that opened since, such as a
+  // popup the page opened while the others were closing.
   void CloseBrowsers(bool force_close);
   // Reloads the front browser, on CEF's UI thread.
   void ReloadMainBrowser();
@@ -138,9 +141,23 @@ class OrvCefHandler : public CefClient,
  private:
   ~OrvCefHandler() override;
 
+  // CEF's UI thread: OnAfterCreated's work, which may throw.
+  void RegisterBrowser(CefRefPtr<CefBrowser> browser);
+  // CEF's UI thread: asks whether to open a finished download, and opens it.
+  void OfferToOpen(CefRefPtr<CefBrowser> browser,
+                   CefRefPtr<CefDownloadItem> download_item);
+  // CloseBrowsers' work, which may throw; posts itself to CEF's UI thread.
+  void CloseBrowsersOnUiThread(bool force_close);
+
+  struct OpenBrowser {
+    CefRefPtr<CefBrowser> browser;
+    // CloseBrowsers has asked this browser to close.
+    bool close_requested = false;
+  };
+
   // Changed on CEF's UI thread only, read from any thread under
   // |browsers_lock_|.
-  std::list<CefRefPtr<CefBrowser>> browsers_;
+  std::list<OpenBrowser> browsers_;
   // CEF's UI thread only. Created with the first browser, released with the
   // last; the router never owns |router_handler_|, which it only points to.
   CefRefPtr<CefMessageRouterBrowserSide> router_;
@@ -149,6 +166,8 @@ class OrvCefHandler : public CefClient,
   // CEF's UI thread, read by the exports.
   std::atomic<HWND> main_window_{nullptr};
   std::atomic<bool> all_closed_{true};
+  // Which proxies have had the host's credentials; any thread.
+  ProxyChallenges proxy_challenges_;
 
   mutable std::mutex browsers_lock_;
   // Guarded by |browsers_lock_|: the main browser is expected, the serial of

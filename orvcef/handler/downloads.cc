@@ -6,6 +6,7 @@
 
 #include "include/cef_browser.h"
 #include "include/cef_download_item.h"
+#include "orvcef/base/no_throw.h"
 #include "orvcef/base/thread_checks.h"
 #include "orvcef/handler/client_handler.h"
 
@@ -29,7 +30,7 @@ void OrvCefHandler::OnBeforeDownload(
   ORVCEF_REQUIRE_UI_THREAD();
   // The user picks the place in CEF's dialog, starting from the server's
   // suggested name.
-  callback->Continue(suggested_name, true);
+  CallWithoutThrowing([&] { callback->Continue(suggested_name, true); });
 }
 
 void OrvCefHandler::OnDownloadUpdated(
@@ -39,6 +40,11 @@ void OrvCefHandler::OnDownloadUpdated(
   ORVCEF_REQUIRE_UI_THREAD();
   if (!download_item->IsComplete() || download_item->IsCanceled())
     return;
+  CallWithoutThrowing([&] { OfferToOpen(browser, download_item); });
+}
+
+void OrvCefHandler::OfferToOpen(CefRefPtr<CefBrowser> browser,
+                                CefRefPtr<CefDownloadItem> download_item) {
   const std::wstring path = download_item->GetFullPath().ToWString();
   const HWND owner = browser->GetHost()->GetWindowHandle();
   // Modal: this callback returns once the user has answered.

@@ -4,6 +4,7 @@
 #include "include/cef_browser.h"
 #include "include/cef_request_context.h"
 #include "orvcef/base/library_state.h"
+#include "orvcef/base/no_throw.h"
 #include "orvcef/base/thread_checks.h"
 #include "orvcef/handler/client_handler.h"
 #include "orvcef/network/proxy_preference.h"
@@ -16,16 +17,19 @@ bool OrvCefHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> browser,
                                    bool user_gesture,
                                    bool is_redirect) {
   ORVCEF_REQUIRE_UI_THREAD();
-  // Set anew on every navigation, so a change reaches the next one.
-  CefRefPtr<CefRequestContext> context =
-      browser->GetHost()->GetRequestContext();
-  if (context) {
-    CefString error;
-    context->SetPreference(kProxyPreference,
-                           ProxyPreferenceValue(State().proxy().server), error);
-  }
+  CallWithoutThrowing([&] {
+    // Set anew on every navigation, so a change reaches the next one.
+    CefRefPtr<CefRequestContext> context =
+        browser->GetHost()->GetRequestContext();
+    if (context) {
+      CefString error;
+      context->SetPreference(kProxyPreference,
+                             ProxyPreferenceValue(State().proxy().server),
+                             error);
+    }
+  });
   if (router_)
-    router_->OnBeforeBrowse(browser, frame);
+    CallWithoutThrowing([&] { router_->OnBeforeBrowse(browser, frame); });
   return false;
 }
 
@@ -40,9 +44,17 @@ bool OrvCefHandler::GetAuthCredentials(CefRefPtr<CefBrowser> browser,
   // Web servers get nothing: returning false cancels their challenge.
   if (!isProxy)
     return false;
-  const ProxySettings proxy = State().proxy();
-  callback->Continue(proxy.user, proxy.password);
-  return true;
+  return CallWithoutThrowing(false, [&] {
+    const ProxySettings proxy = State().proxy();
+    // The same proxy asking again for a pair it already had means the pair
+    // was refused: cancel, so the 407 shows instead of a loop of retries.
+    if (!proxy_challenges_.ShouldOffer(host.ToWString(), port,
+                                       proxy.generation)) {
+      return false;
+    }
+    callback->Continue(proxy.user, proxy.password);
+    return true;
+  });
 }
 
 }  // namespace orvcef

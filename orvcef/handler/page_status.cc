@@ -1,6 +1,9 @@
 // OrvCefHandler as display and load handler: titles go into the browser's
 // own window text, failed loads and HTTP errors get the error page.
+#include <string>
+
 #include "include/cef_browser.h"
+#include "orvcef/base/no_throw.h"
 #include "orvcef/base/thread_checks.h"
 #include "orvcef/bridge/error_page.h"
 #include "orvcef/handler/client_handler.h"
@@ -13,6 +16,13 @@ namespace {
 constexpr int kErrorAborted = -3;
 constexpr int kFirstHttpErrorStatus = 400;
 
+// A page that came over the network, as opposed to the error page or other
+// local content.
+bool IsNetworkUrl(const std::string& url) {
+  return url.compare(0, 7, "http://") == 0 ||
+         url.compare(0, 8, "https://") == 0;
+}
+
 }  // namespace
 
 void OrvCefHandler::OnTitleChange(CefRefPtr<CefBrowser> browser,
@@ -20,16 +30,25 @@ void OrvCefHandler::OnTitleChange(CefRefPtr<CefBrowser> browser,
   ORVCEF_REQUIRE_UI_THREAD();
   // The main browser's own child window carries the title, where the host
   // reads it; a popup's is its caption.
-  SetWindowTextW(browser->GetHost()->GetWindowHandle(),
-                 title.ToWString().c_str());
+  CallWithoutThrowing([&] {
+    SetWindowTextW(browser->GetHost()->GetWindowHandle(),
+                   title.ToWString().c_str());
+  });
 }
 
 void OrvCefHandler::OnLoadEnd(CefRefPtr<CefBrowser> browser,
                               CefRefPtr<CefFrame> frame,
                               int httpStatusCode) {
   ORVCEF_REQUIRE_UI_THREAD();
-  if (httpStatusCode >= kFirstHttpErrorStatus)
-    LoadErrorPage(frame, frame->GetURL());
+  CallWithoutThrowing([&] {
+    if (httpStatusCode >= kFirstHttpErrorStatus) {
+      LoadErrorPage(frame, frame->GetURL());
+      return;
+    }
+    // A page arrived, so the proxy took the credentials it was offered.
+    if (httpStatusCode > 0 && IsNetworkUrl(frame->GetURL().ToString()))
+      proxy_challenges_.OnSuccessfulLoad();
+  });
 }
 
 void OrvCefHandler::OnLoadError(CefRefPtr<CefBrowser> browser,
@@ -40,7 +59,7 @@ void OrvCefHandler::OnLoadError(CefRefPtr<CefBrowser> browser,
   ORVCEF_REQUIRE_UI_THREAD();
   if (errorCode == kErrorAborted)
     return;
-  LoadErrorPage(frame, failedUrl);
+  CallWithoutThrowing([&] { LoadErrorPage(frame, failedUrl); });
 }
 
 }  // namespace orvcef

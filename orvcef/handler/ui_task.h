@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "include/cef_task.h"
+#include "orvcef/base/no_throw.h"
 
 namespace orvcef {
 
@@ -17,7 +18,8 @@ class ClosureTask : public CefTask {
   ClosureTask(const ClosureTask&) = delete;
   ClosureTask& operator=(const ClosureTask&) = delete;
 
-  void Execute() override { closure_(); }
+  // A task that throws ends quietly; CEF's task runner must never see it.
+  void Execute() override { CallWithoutThrowing(closure_); }
 
  private:
   std::function<void()> closure_;

@@ -170,6 +170,72 @@ TEST_F(NetworkTest, ProxyChallengesGetTheStoredPairAndWebServersNothing) {
   }));
 }
 
+TEST_F(NetworkTest, RefusedProxyPairIsNotOfferedAgainUntilSomethingChanges) {
+  // A proxy that turns down every pair it is not configured for, and keeps
+  // asking: each 407 would be answered again without end.
+  constexpr int kPatientProxy = 50;
+  cefsim_proxy_require_auth(kProxy, "corp", "basic", "user", "secret",
+                            kPatientProxy);
+  kit_.SetProxy(L"proxy.corp:8080", L"user", L"secret");
+  StartApp();
+  ASSERT_EQ(1, cefsim_auth_wait_challenges(1, kDefaultTimeoutMs));
+  ASSERT_TRUE(WaitUntil([&] {
+    return ControlText(cefsim_frame_html, MainFrameId()) == "<p>app</p>";
+  }));
+
+  struct Step {
+    const char* name;
+    const char* proxy_password;    // What the proxy now accepts.
+    const wchar_t* host_password;  // Set by the host first; NULL: kept.
+    // 1: offered once, then cancelled; 0: cancelled at once; -1: accepted.
+    int offered_then_cancelled;
+  } steps[] = {
+      // A page loaded since the last offer: the stored pair is tried once.
+      {"proxy changed its password", "rotated", nullptr, 1},
+      // Nothing loaded and nothing changed: cancelled at once.
+      {"same pair again", "rotated", nullptr, 0},
+      // A new pair from the host is worth one try.
+      {"host set another wrong pair", "rotated", L"guess", 1},
+      // And the right one gets through.
+      {"host set the right pair", "rotated", L"rotated", -1},
+  };
+  int challenges = 1;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    cefsim_proxy_require_auth(kProxy, "corp", "basic", "user",
+                              step.proxy_password, kPatientProxy);
+    if (step.host_password)
+      kit_.SetProxy(L"proxy.corp:8080", L"user", step.host_password);
+    kit_.Start(nullptr, nullptr, L"https://app.example/", nullptr, 0);
+    if (step.offered_then_cancelled < 0) {
+      ASSERT_TRUE(WaitUntil([&] {
+        return ControlText(cefsim_frame_html, MainFrameId()) == "<p>app</p>";
+      }));
+      ++challenges;
+      EXPECT_EQ(CEFSIM_AUTH_CONTINUED,
+                cefsim_auth_wait_outcome(challenges - 1, kDefaultTimeoutMs));
+      continue;
+    }
+    const int expected = challenges + step.offered_then_cancelled + 1;
+    ASSERT_EQ(expected,
+              cefsim_auth_wait_challenges(expected, kDefaultTimeoutMs));
+    if (step.offered_then_cancelled) {
+      EXPECT_EQ(CEFSIM_AUTH_CONTINUED,
+                cefsim_auth_wait_outcome(challenges, kDefaultTimeoutMs));
+    }
+    EXPECT_EQ(CEFSIM_AUTH_CANCELED,
+              cefsim_auth_wait_outcome(expected - 1, kDefaultTimeoutMs));
+    // The 407 shows through the error page, and no challenge follows.
+    ASSERT_TRUE(WaitUntil([&] {
+      return ControlText(cefsim_frame_url, MainFrameId())
+                 .rfind("data:text/html", 0) == 0;
+    }));
+    ASSERT_TRUE(cefsim_page_sync(MainBrowserId(), kDefaultTimeoutMs));
+    EXPECT_EQ(expected, cefsim_auth_wait_challenges(expected + 1, 0));
+    challenges = expected;
+  }
+}
+
 TEST_F(NetworkTest, ProxyChallengeWithoutStoredPairGetsEmptyCredentials) {
   cefsim_system_proxy(kProxy);
   cefsim_proxy_require_auth(kProxy, "corp", "basic", nullptr, nullptr, 1);
