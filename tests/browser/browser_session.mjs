@@ -13,7 +13,7 @@ export const REPO_ROOT =
     path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..', '..');
 export const CHROMIUM = process.env.ORV_CHROMIUM || '/usr/bin/chromium';
 // Bounds every wait for the page; a launch or the protocol gets longer.
-export const WAIT_MS = 10000;
+export const WAIT_MS = 20000;
 const LAUNCH_MS = 60000;
 
 const FLAGS = [
