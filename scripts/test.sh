@@ -11,6 +11,14 @@ build="$root/build/default"
 cmake --preset default >/dev/null
 cmake --build --preset default
 
+# Every product source must also compile against the genuine CEF 109
+# headers; the check (about half a minute) comes with the shared CEF tree
+# beside the project and reads this build's compile commands.
+conformance="$root/../shared/tools/cef-conformance"
+if [ -x "$conformance" ]; then
+  "$conformance" --build "$build"
+fi
+
 # One wineserver for the whole run: each test process then starts in well
 # under a second. It ends by itself a while after the last test.
 prefix="$build/wineprefix"
