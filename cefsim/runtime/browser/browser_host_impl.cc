@@ -372,12 +372,14 @@ void BrowserHostImpl::DestroyBrowser() {
 void BrowserHostImpl::DestroyAtShutdown() {
   if (destruction_ == Destruction::kCompleted)
     return;
+  CefRefPtr<BrowserHostImpl> keep(this);
   DestroyBrowser();
-  HWND gone = window();
-  if (gone && IsWindow(gone)) {
-    DetachBrowserWindow(gone);
-    DestroyWindow(gone);
-  }
+  // As CEF, the window outlives the browser and no longer leads to it. It is
+  // not destroyed here: its parent may belong to the thread that waits in
+  // CefShutdown, and the parent notifications of a destroyed child are sent
+  // and answered synchronously. The window ends with the UI thread.
+  if (HWND kept = window())
+    DetachBrowserWindow(kept);
 }
 
 // --- Window --------------------------------------------------------------

@@ -99,7 +99,8 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
   void OnRendererGone(cef_termination_status_t status);
 
   // CefShutdown with the browser still open: destroyed with OnBeforeClose
-  // and no DoClose. UI thread.
+  // and no DoClose; its window is cut from it and left to the end of the UI
+  // thread. UI thread.
   void DestroyAtShutdown();
 
   // CefBrowser:
