@@ -415,15 +415,20 @@ void BrowserHostImpl::OnRendererMessage(int64_t frame_id,
   client_->OnProcessMessageReceived(this, frame.get(), PID_RENDERER, message);
 }
 
-void BrowserHostImpl::OnRendererGone(cef_termination_status_t status) {
+void BrowserHostImpl::OnRendererGone(process::TerminationStatus status) {
   renderer_.reset();
   RemoveSubFrames(main_frame_ ? main_frame_->id() : 0);
-  if (!client_)
-    return;
-  if (CefRefPtr<CefRequestHandler> handler = client_->GetRequestHandler()) {
-    NavigationLock lock(this);
-    handler->OnRenderProcessTerminated(this, status);
+  // As CEF: a normal end, and the others Chromium does not count abnormal,
+  // reach no handler.
+  cef_termination_status_t reported;
+  if (process::ReportedTerminationStatus(status, &reported) && client_) {
+    if (CefRefPtr<CefRequestHandler> handler = client_->GetRequestHandler()) {
+      NavigationLock lock(this);
+      handler->OnRenderProcessTerminated(this, reported);
+    }
   }
+  UpdateBrowserRecord(id_,
+                      [](BrowserRecord* record) { ++record->renderer_ends; });
 }
 
 // --- CefBrowser ----------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "browser/frame_impl.h"
 #include "include/cef_browser.h"
 #include "include/cef_client.h"
+#include "process/termination_status.h"
 
 namespace cefsim {
 namespace browser {
@@ -96,7 +97,7 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
   // Reports from the renderer process, moved to the UI thread.
   void OnRendererMessage(int64_t frame_id,
                          CefRefPtr<CefProcessMessage> message);
-  void OnRendererGone(cef_termination_status_t status);
+  void OnRendererGone(process::TerminationStatus status);
 
   // CefShutdown with the browser still open: destroyed with OnBeforeClose
   // and no DoClose; its window is cut from it and left to the end of the UI
