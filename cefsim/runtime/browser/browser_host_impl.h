@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "browser/frame_impl.h"
+#include "browser/page_state.h"
 #include "include/cef_browser.h"
 #include "include/cef_client.h"
 #include "process/termination_status.h"
@@ -93,6 +94,10 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
   void Paint(HDC dc, const RECT& area);
   // The display title changed (drawn in the window). UI thread.
   void SetShownTitle(const std::string& title);
+  // One of the page's own queries for |request| got |outcome| (drawn in the
+  // window). UI thread.
+  void ShowPageAnswer(const std::string& request,
+                      const process::PageQueryOutcome& outcome);
 
   // Reports from the renderer process, moved to the UI thread.
   void OnRendererMessage(int64_t frame_id,
@@ -260,7 +265,7 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
   std::unique_ptr<Navigator> navigator_;
   std::unique_ptr<RendererLink> renderer_;
   std::string shown_title_;
-  std::string shown_script_;
+  PageState page_state_;
 
   mutable std::mutex lock_;
   HWND window_ = nullptr;  // Guarded by |lock_|, as the frames.
