@@ -62,8 +62,8 @@ function showBridge() {
   state.dataset.state = available ? 'available' : 'unavailable';
   state.textContent = available ? 'Bridge: connected' : 'Bridge: not available';
   $('bridge-text').textContent = available
-      ? 'available (shown by the host)'
-      : 'not available (opened outside the host)';
+      ? 'available: the page is shown by the host'
+      : 'not available: the page is open outside the host';
 }
 
 // Shows the view for |route|; unknown routes get a view that says so.
@@ -105,10 +105,10 @@ async function askTime() {
 async function confirmRoute() {
   try {
     const route = await currentRoute();
-    logActivity(`route \u2192 ${route === '' ? '(empty)' : route}`, 'success');
+    showAnswer('route', route === '' ? '(empty)' : route, 'success');
     return route;
   } catch (error) {
-    logActivity(`route \u2192 ${describeError(error)}`, 'failure');
+    showAnswer('route', describeError(error), 'failure');
     return null;
   }
 }

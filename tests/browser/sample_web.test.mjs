@@ -90,7 +90,7 @@ test('each view the host shows is the view the page shows',
     await waitForRequests(page, expected.length);
     await page.waitForFunction(
         (answer) => document.getElementById('last-answer').textContent === answer,
-        {}, `echo:${route} \u2192 ${route}`);
+        {}, `route \u2192 ${route}`);
     const state = await readState(page);
     assert.equal(state.title, `Sample app - ${route}`, route);
     assert.equal(state.route, route, route);
@@ -188,7 +188,7 @@ test('screenshot of the sample application', {timeout: TEST_MS}, async () => {
   await waitForRequests(page, 5);
   await page.waitForFunction(
       () => document.getElementById('last-answer').textContent ===
-          'echo:/orders \u2192 /orders');
+          'route \u2192 /orders');
   mkdirSync(OUT_DIR, {recursive: true});
   const file = path.join(OUT_DIR, 'sample_web.png');
   await page.screenshot({path: file});
