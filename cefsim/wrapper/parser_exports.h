@@ -6,6 +6,7 @@
 #include <stddef.h>
 
 #include "include/cef_values.h"
+#include "include/internal/cef_string_list.h"
 #include "include/internal/cef_types.h"
 
 #if !defined(CEFSIM_EXPORT)
@@ -34,6 +35,10 @@ cef_format_url_for_security_display(const cef_string_t* origin_url);
 // Empty (null) for an extension of no known type.
 CEFSIM_EXPORT cef_string_userfree_t
 cef_get_mime_type(const cef_string_t* extension);
+// Appends the extensions of |mime_type| to |extensions|.
+CEFSIM_EXPORT void cef_get_extensions_for_mime_type(
+    const cef_string_t* mime_type,
+    cef_string_list_t extensions);
 CEFSIM_EXPORT cef_string_userfree_t cef_uriencode(const cef_string_t* text,
                                                   int use_plus);
 CEFSIM_EXPORT cef_string_userfree_t

@@ -40,6 +40,19 @@ CefString CefGetMimeType(const CefString& extension) {
   return FromUserFree(cef_get_mime_type(extension.GetStruct()));
 }
 
+void CefGetExtensionsForMimeType(const CefString& mime_type,
+                                 std::vector<CefString>& extensions) {
+  cef_string_list_t list = cef_string_list_alloc();
+  cef_get_extensions_for_mime_type(mime_type.GetStruct(), list);
+  const size_t size = cef_string_list_size(list);
+  for (size_t i = 0; i < size; ++i) {
+    CefString extension;
+    cef_string_list_value(list, i, extension.GetWritableStruct());
+    extensions.push_back(extension);
+  }
+  cef_string_list_free(list);
+}
+
 CefString CefURIEncode(const CefString& text, bool use_plus) {
   return FromUserFree(cef_uriencode(text.GetStruct(), use_plus));
 }

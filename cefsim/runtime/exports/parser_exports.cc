@@ -187,6 +187,19 @@ cef_string_userfree_t cef_get_mime_type(const cef_string_t* extension) {
   return UserFree(text);
 }
 
+void cef_get_extensions_for_mime_type(const cef_string_t* mime_type,
+                                      cef_string_list_t extensions) {
+  if (!extensions)
+    return;
+  for (const std::string& extension :
+       cefsim::text::ExtensionsForMimeType(ReadUtf8(mime_type))) {
+    cef_string_t text = {};
+    SetString(extension, &text);
+    cef_string_list_append(extensions, &text);
+    cef_string_clear(&text);
+  }
+}
+
 CefValue* cefsim_parse_json(const void* json,
                             size_t json_size,
                             int options,

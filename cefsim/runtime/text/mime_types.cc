@@ -121,6 +121,28 @@ const char* FindMimeType(const MimeMapping (&mappings)[N],
   return nullptr;
 }
 
+// Adds the extensions of the types equal to |mime_type|, or starting with it
+// when |prefix| is set, that |extensions| does not hold yet.
+template <size_t N>
+void AddExtensions(const MimeMapping (&mappings)[N],
+                   std::string_view mime_type,
+                   bool prefix,
+                   std::vector<std::string>* extensions) {
+  for (const MimeMapping& mapping : mappings) {
+    std::string_view type(mapping.mime_type);
+    if (prefix)
+      type = type.substr(0, mime_type.size());
+    if (!EqualsIgnoringAsciiCase(type, mime_type))
+      continue;
+    for (std::string_view known : SplitExtensions(mapping.extensions)) {
+      if (std::find(extensions->begin(), extensions->end(), known) ==
+          extensions->end()) {
+        extensions->emplace_back(known);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::string MimeTypeForExtension(std::string_view extension) {
@@ -133,6 +155,19 @@ std::string MimeTypeForExtension(std::string_view extension) {
   if (!found)
     found = FindMimeType(kSecondaryMappings, extension);
   return found ? found : std::string();
+}
+
+std::vector<std::string> ExtensionsForMimeType(std::string_view mime_type) {
+  std::vector<std::string> extensions;
+  if (mime_type == "*" || mime_type == "*/*")
+    return extensions;
+  const bool prefix =
+      mime_type.size() >= 2 && mime_type.substr(mime_type.size() - 2) == "/*";
+  if (prefix)
+    mime_type.remove_suffix(1);  // "image/*" matches "image/...".
+  AddExtensions(kPrimaryMappings, mime_type, prefix, &extensions);
+  AddExtensions(kSecondaryMappings, mime_type, prefix, &extensions);
+  return extensions;
 }
 
 }  // namespace cefsim::text

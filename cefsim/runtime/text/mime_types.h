@@ -1,11 +1,12 @@
-// The MIME type of a file extension as Chromium's net/base/mime_util.cc
-// finds it, for CefGetMimeType.
+// MIME types and file extensions as Chromium's net/base/mime_util.cc maps
+// them, for CefGetMimeType and CefGetExtensionsForMimeType.
 
 #ifndef CEFSIM_RUNTIME_TEXT_MIME_TYPES_H_
 #define CEFSIM_RUNTIME_TEXT_MIME_TYPES_H_
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cefsim::text {
 
@@ -14,6 +15,12 @@ namespace cefsim::text {
 // then its secondary table; the registry of a machine is no part of the
 // simulation, so only the two tables answer.
 std::string MimeTypeForExtension(std::string_view extension);
+
+// The extensions both tables give |mime_type| (any case), each once; with
+// "type/*" those of every MIME type of that top-level type, and none for "*"
+// and "*/*". Chromium adds what the registry knows and returns them in no
+// particular order; here they come in table order.
+std::vector<std::string> ExtensionsForMimeType(std::string_view mime_type);
 
 }  // namespace cefsim::text
 

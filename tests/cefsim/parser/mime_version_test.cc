@@ -1,5 +1,10 @@
-// CefGetMimeType with Chromium's fixed tables, and cef_version_info with the
-// values of CEF 109.1.18's cef_version.h.
+// CefGetMimeType and CefGetExtensionsForMimeType with Chromium's fixed
+// tables, and cef_version_info with the values of CEF 109.1.18's
+// cef_version.h.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "gtest/gtest.h"
 #include "include/cef_parser.h"
 #include "include/cef_version.h"
@@ -38,6 +43,35 @@ TEST(MimeVersionTest, MimeTypesFromChromiumsTables) {
   for (const auto& row : kCases) {
     EXPECT_EQ(row.mime_type, CefGetMimeType(row.extension).ToString())
         << row.extension;
+  }
+}
+
+// Chromium gives the extensions in no particular order; compared sorted.
+TEST(MimeVersionTest, ExtensionsForMimeTypesFromBothTables) {
+  const struct {
+    const char* mime_type;
+    std::vector<std::string> extensions;
+  } kCases[] = {
+      {"text/html", {"ehtml", "htm", "html", "shtm", "shtml"}},
+      {"IMAGE/JPEG", {"jfif", "jpeg", "jpg", "pjp", "pjpeg"}},
+      {"text/javascript", {"js", "mjs"}},
+      {"application/octet-stream", {"bin", "com", "exe"}},
+      {"video/*", {"m4v", "mp4", "mpeg", "mpg", "ogm", "ogv", "webm"}},
+      {"text/", {}},
+      {"*/*", {}},
+      {"*", {}},
+      {"no/such-type", {}},
+  };
+  for (const auto& row : kCases) {
+    std::vector<CefString> found = {"kept"};
+    CefGetExtensionsForMimeType(row.mime_type, found);
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ("kept", found.front().ToString());  // Appended to, as CEF.
+    std::vector<std::string> extensions;
+    for (size_t i = 1; i < found.size(); ++i)
+      extensions.push_back(found[i].ToString());
+    std::sort(extensions.begin(), extensions.end());
+    EXPECT_EQ(row.extensions, extensions) << row.mime_type;
   }
 }
 
