@@ -398,6 +398,8 @@ void BrowserHostImpl::SetShownTitle(const std::string& title) {
 
 void BrowserHostImpl::ShowPageAnswer(const std::string& request,
                                      const process::PageQueryOutcome& outcome) {
+  if (!RequireUiThread("BrowserHostImpl::ShowPageAnswer"))
+    return;
   page_state_.OnAnswer(request, outcome);
   if (HWND shown = window())
     InvalidateRect(shown, nullptr, TRUE);

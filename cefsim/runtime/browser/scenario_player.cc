@@ -212,8 +212,10 @@ void OnScenarioQueryOutcome(CefRefPtr<BrowserHostImpl> browser,
 std::map<std::string, std::string> ScenarioShownTexts(FrameImpl* frame,
                                                       const PageState& state) {
   std::map<std::string, std::string> texts;
-  if (!GetPlayer().active || !ShowsApp(frame))
+  if (!GetPlayer().active || !RequireUiThread("ScenarioShownTexts") ||
+      !ShowsApp(frame)) {
     return texts;
+  }
   for (const ScenarioShownText& shown : GetPlayer().scenario.shown_texts)
     texts[shown.element_id] = state.Fill(shown.text);
   return texts;
