@@ -8,7 +8,14 @@
 # By default they come from the simulated runtime in cefsim/. With
 # ORVCEF_CEF_ROOT set to a CEF 109 Windows 32-bit binary distribution they
 # come from that distribution instead (see docs/genuine-cef.md); the tests,
-# which need the simulated runtime, are then left out.
+# which need the simulated runtime, are then left out. A distribution
+# without binaries is built for testing (ORVCEF_TEST_WITH_SIMULATED_CAPI):
+# CEF's own headers and wrapper, run on the simulated runtime's C-API build
+# of libcef.dll.
+#
+# The test programs link one more:
+#   orv_sim_libcef   libcef.dll with the simulated runtime's control
+#                    interface (cefsim_* C functions) and its headers
 set(ORVCEF_CEF_ROOT "" CACHE PATH
     "CEF 109 Windows 32-bit binary distribution to build against (empty: the simulated runtime)")
 
@@ -28,6 +35,10 @@ if(NOT ORVCEF_CEF_ROOT)
   endif()
   if(TARGET libcef)
     target_link_libraries(orv_cef_libcef INTERFACE libcef)
+    add_library(orv_sim_libcef INTERFACE)
+    target_link_libraries(orv_sim_libcef INTERFACE libcef)
+    target_include_directories(orv_sim_libcef INTERFACE
+                               ${CMAKE_SOURCE_DIR}/cefsim/control/include)
   endif()
   set(ORVCEF_SIMULATED_RUNTIME ON)
   return()

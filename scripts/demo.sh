@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The demo: the sample host runs its unattended tour under Wine on the
-# simulated runtime, which plays the sample web application. Shows the
-# transcript (host and page lines), checks that every step happened, and
-# exits 0 only then. When an X display can be had (Xvfb), the tour runs a
-# second time on Wine's X11 driver and a screenshot of the host's window is
-# saved as BUILD/demo/demo.png.
+# simulated runtime, which plays the sample web application
+# (examples/sample_web/ as examples/sample_host/demo.scenario describes it).
+# Shows the transcript (host and page lines), checks that every step
+# happened, and exits 0 only then. When an X display can be had (Xvfb), the
+# tour runs a second time on Wine's X11 driver and a screenshot of the
+# host's window, showing the page of one view, is saved as
+# BUILD/demo/demo.png.
 #   scripts/demo.sh
 # ORV_DEMO_BUILD_DIR chooses the build folder (default build/default).
 set -euo pipefail
@@ -57,6 +59,12 @@ wait_for() {
 for tool in Xvfb xwininfo import; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
+# Wine draws the caption buttons with its Marlett font, which comes with
+# Debian's fonts-wine. Without it the buttons show as letters, so the
+# picture is not worth taking.
+wine_fonts=/usr/share/wine/fonts
+[ -f "$wine_fonts/marlett.ttf" ] ||
+  skip "Wine's fonts are missing ($wine_fonts; scripts/setup.sh installs fonts-wine)"
 
 # A prefix of its own that draws on X11; Wine draws the window frames, as
 # Xvfb has no window manager.
@@ -71,6 +79,11 @@ if [ ! -f "$x11_prefix/.orv-x11" ]; then
   ) >/dev/null 2>&1
   touch "$x11_prefix/.orv-x11"
 fi
+# This Wine takes fonts from the prefix's Fonts folder, not from its own
+# data folder: Wine's fonts are linked into it.
+x11_fonts="$x11_prefix/drive_c/windows/Fonts"
+mkdir -p "$x11_fonts"
+ln -sf "$wine_fonts"/*.ttf "$x11_fonts/"
 
 mkdir -p "$shots"
 display_file="$shots/xvfb-display"
@@ -90,9 +103,13 @@ ORV_WINE_DISPLAY=x11 scripts/demo-tour "$build" "$x11_prefix" \
   "$x11_transcript" >"$shots/tour-x11.log" 2>&1 &
 tour_pid=$!
 
-# The host's caption carries the page title once a route's view is shown.
-window_name='Sample app - /orders - orvcef sample host'
-shown='grep -q "host: page title \"Sample app - /orders\"" "$x11_transcript" 2>/dev/null'
+# The view in the picture. The host's caption carries the page title once
+# the view is shown; the picture is taken when the page has also had the
+# host's answer to its echo of the route, so the window shows that answer.
+view=/settings
+window_name="Sample app - $view - orvcef sample host"
+shown="grep -qs 'host: page title \"Sample app - $view\"' \"\$x11_transcript\" &&
+  grep -qs 'page: query \"echo:$view\" -> success' \"\$x11_transcript\""
 ended='! kill -0 "$tour_pid" 2>/dev/null'
 png="$shots/demo.png"
 rm -f "$png"

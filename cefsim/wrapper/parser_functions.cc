@@ -1,5 +1,5 @@
-// The URL, URI, Base64 and JSON functions of include/cef_parser.h; the work
-// happens in libcef.dll.
+// The URL, MIME, URI, Base64 and JSON functions of include/cef_parser.h; the
+// work happens in libcef.dll.
 #include "include/cef_parser.h"
 
 #include "adopt.h"
@@ -16,8 +16,41 @@ CefString FromUserFree(cef_string_userfree_t text) {
 
 }  // namespace
 
+bool CefResolveURL(const CefString& base_url,
+                   const CefString& relative_url,
+                   CefString& resolved_url) {
+  return cef_resolve_url(base_url.GetStruct(), relative_url.GetStruct(),
+                         resolved_url.GetWritableStruct()) != 0;
+}
+
 bool CefParseURL(const CefString& url, CefURLParts& parts) {
   return cef_parse_url(url.GetStruct(), &parts) != 0;
+}
+
+bool CefCreateURL(const CefURLParts& parts, CefString& url) {
+  return cef_create_url(&parts, url.GetWritableStruct()) != 0;
+}
+
+CefString CefFormatUrlForSecurityDisplay(const CefString& origin_url) {
+  return FromUserFree(
+      cef_format_url_for_security_display(origin_url.GetStruct()));
+}
+
+CefString CefGetMimeType(const CefString& extension) {
+  return FromUserFree(cef_get_mime_type(extension.GetStruct()));
+}
+
+void CefGetExtensionsForMimeType(const CefString& mime_type,
+                                 std::vector<CefString>& extensions) {
+  cef_string_list_t list = cef_string_list_alloc();
+  cef_get_extensions_for_mime_type(mime_type.GetStruct(), list);
+  const size_t size = cef_string_list_size(list);
+  for (size_t i = 0; i < size; ++i) {
+    CefString extension;
+    cef_string_list_value(list, i, extension.GetWritableStruct());
+    extensions.push_back(extension);
+  }
+  cef_string_list_free(list);
 }
 
 CefString CefURIEncode(const CefString& text, bool use_plus) {
@@ -37,6 +70,30 @@ CefString CefBase64Encode(const void* data, size_t data_size) {
 
 CefRefPtr<CefBinaryValue> CefBase64Decode(const CefString& data) {
   return cefsim::Adopt(cefsim_base64decode(data.GetStruct()));
+}
+
+CefRefPtr<CefValue> CefParseJSON(const CefString& json_string,
+                                 cef_json_parser_options_t options) {
+  const std::string json = json_string.ToString();
+  return CefParseJSON(json.data(), json.size(), options);
+}
+
+CefRefPtr<CefValue> CefParseJSON(const void* json,
+                                 size_t json_size,
+                                 cef_json_parser_options_t options) {
+  // As CEF: no input is no value, without parsing.
+  if (!json || json_size == 0)
+    return nullptr;
+  return cefsim::Adopt(cefsim_parse_json(json, json_size, options, nullptr));
+}
+
+CefRefPtr<CefValue> CefParseJSONAndReturnError(
+    const CefString& json_string,
+    cef_json_parser_options_t options,
+    CefString& error_msg_out) {
+  const std::string json = json_string.ToString();
+  return cefsim::Adopt(cefsim_parse_json(json.data(), json.size(), options,
+                                         error_msg_out.GetWritableStruct()));
 }
 
 CefString CefWriteJSON(CefRefPtr<CefValue> node,

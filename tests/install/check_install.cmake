@@ -10,12 +10,8 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-set(expected
-    bin/orvcef.dll bin/orvbrowser.exe include/orvcef.h lib/liborvcef.dll.a
-    lib/orvcef.def page/orvcef-page.js page/orvcef-page.d.ts
-    examples/sample_host/sample_host.cc simulated-runtime/libcef.dll
-    simulated-runtime/include/cefsim/control.h)
-foreach(path ${expected})
+include(${CMAKE_CURRENT_LIST_DIR}/kit_contents.cmake)
+foreach(path ${ORV_KIT_FILES})
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "missing from the install: ${path}")
   endif()
@@ -24,10 +20,6 @@ endforeach()
 if(EXISTS ${PREFIX}/bin/libcef.dll)
   message(FATAL_ERROR "the simulated libcef.dll was installed into bin/")
 endif()
-
-set(exports OrvCefStart@20 OrvCefTerm@0 OrvCefPrevTerm@0 OrvCefInitialized@0
-    OrvCefGetMainWindowHandle@0 OrvCefSetMsgWnd@4 OrvCefReloadMainBrowser@0
-    OrvCefRunJs@4 OrvCefSetErrorPage@4 OrvCefSetProxy@12)
 
 # The import library a mingw host links, and one made from the shipped
 # .def as an MSVC host's lib /def would: both must offer every decorated
@@ -42,7 +34,7 @@ endif()
 foreach(library lib/liborvcef.dll.a from_def.a)
   execute_process(COMMAND ${NM} ${PREFIX}/${library}
                   OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
-  foreach(name ${exports})
+  foreach(name ${ORV_KIT_EXPORTS})
     string(FIND "${symbols}" " __imp__${name}\n" found)
     if(found EQUAL -1)
       message(FATAL_ERROR "${library} lacks __imp__${name}")
@@ -61,7 +53,7 @@ if(NOT result EQUAL 0 OR NOT zips)
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${zips}
                 OUTPUT_VARIABLE listing)
-foreach(path ${expected})
+foreach(path ${ORV_KIT_FILES})
   string(FIND "${listing}" "/${path}" found)
   if(found EQUAL -1)
     message(FATAL_ERROR "missing from the ZIP: ${path}")

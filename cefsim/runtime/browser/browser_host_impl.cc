@@ -5,10 +5,13 @@
 
 #include "browser/browser_registry.h"
 #include "browser/browser_window.h"
+#include "browser/html_visible_text.h"
 #include "browser/navigator.h"
 #include "browser/observations.h"
+#include "browser/page_painter.h"
 #include "browser/renderer_link.h"
 #include "browser/request_context_impl.h"
+#include "browser/scenario_player.h"
 #include "browser/threads.h"
 #include "diagnostics/records.h"
 #include "values/process_message_impl.h"
@@ -211,7 +214,8 @@ void BrowserHostImpl::RunScriptInFrame(int64_t frame_id,
   UpdateFrameRecord(frame_id, [&](FrameRecord* record) {
     record->scripts.push_back(script);
   });
-  shown_script_ = code;
+  CefRefPtr<FrameImpl> main = main_frame();
+  page_state_.OnScript(code, main && main->id() == frame_id);
   if (HWND shown = window())
     InvalidateRect(shown, nullptr, TRUE);
   if (renderer_) {
@@ -372,12 +376,14 @@ void BrowserHostImpl::DestroyBrowser() {
 void BrowserHostImpl::DestroyAtShutdown() {
   if (destruction_ == Destruction::kCompleted)
     return;
+  CefRefPtr<BrowserHostImpl> keep(this);
   DestroyBrowser();
-  HWND gone = window();
-  if (gone && IsWindow(gone)) {
-    DetachBrowserWindow(gone);
-    DestroyWindow(gone);
-  }
+  // As CEF, the window outlives the browser and no longer leads to it. It is
+  // not destroyed here: its parent may belong to the thread that waits in
+  // CefShutdown, and the parent notifications of a destroyed child are sent
+  // and answered synchronously. The window ends with the UI thread.
+  if (HWND kept = window())
+    DetachBrowserWindow(kept);
 }
 
 // --- Window --------------------------------------------------------------
@@ -390,17 +396,33 @@ void BrowserHostImpl::SetShownTitle(const std::string& title) {
     InvalidateRect(shown, nullptr, TRUE);
 }
 
+void BrowserHostImpl::ShowPageAnswer(const std::string& request,
+                                     const process::PageQueryOutcome& outcome) {
+  if (!RequireUiThread("BrowserHostImpl::ShowPageAnswer"))
+    return;
+  page_state_.OnAnswer(request, outcome);
+  if (HWND shown = window())
+    InvalidateRect(shown, nullptr, TRUE);
+}
+
 void BrowserHostImpl::Paint(HDC dc, const RECT& area) {
   CefRefPtr<FrameImpl> frame = main_frame();
-  const std::wstring text =
-      CefString("URL: " + (frame ? frame->url() : std::string()) +
-                "\nTitle: " + shown_title_ + "\nLast script: " + shown_script_)
-          .ToWString();
-  RECT box = area;
-  InflateRect(&box, -4, -4);
-  SetBkMode(dc, TRANSPARENT);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-            DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+  PagePicture picture;
+  picture.title = shown_title_;
+  picture.has_route = page_state_.has_route();
+  picture.route = page_state_.route();
+  picture.has_answer = page_state_.has_answer();
+  picture.last_request = page_state_.last_request();
+  picture.last_answer = page_state_.last_answer();
+  picture.last_script = page_state_.last_script();
+  if (frame) {
+    picture.url = frame->url();
+    VisibleTextOptions options;
+    options.route = page_state_.route();
+    options.element_texts = ScenarioShownTexts(frame.get(), page_state_);
+    picture.blocks = ExtractVisibleText(frame->html(), options);
+  }
+  PaintPage(dc, area, picture);
 }
 
 // --- Renderer reports ----------------------------------------------------
@@ -413,15 +435,20 @@ void BrowserHostImpl::OnRendererMessage(int64_t frame_id,
   client_->OnProcessMessageReceived(this, frame.get(), PID_RENDERER, message);
 }
 
-void BrowserHostImpl::OnRendererGone(cef_termination_status_t status) {
+void BrowserHostImpl::OnRendererGone(process::TerminationStatus status) {
   renderer_.reset();
   RemoveSubFrames(main_frame_ ? main_frame_->id() : 0);
-  if (!client_)
-    return;
-  if (CefRefPtr<CefRequestHandler> handler = client_->GetRequestHandler()) {
-    NavigationLock lock(this);
-    handler->OnRenderProcessTerminated(this, status);
+  // As CEF: a normal end, and the others Chromium does not count abnormal,
+  // reach no handler.
+  cef_termination_status_t reported;
+  if (process::ReportedTerminationStatus(status, &reported) && client_) {
+    if (CefRefPtr<CefRequestHandler> handler = client_->GetRequestHandler()) {
+      NavigationLock lock(this);
+      handler->OnRenderProcessTerminated(this, reported);
+    }
   }
+  UpdateBrowserRecord(id_,
+                      [](BrowserRecord* record) { ++record->renderer_ends; });
 }
 
 // --- CefBrowser ----------------------------------------------------------

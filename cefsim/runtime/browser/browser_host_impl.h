@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "browser/frame_impl.h"
+#include "browser/page_state.h"
 #include "include/cef_browser.h"
 #include "include/cef_client.h"
+#include "process/termination_status.h"
 
 namespace cefsim {
 namespace browser {
@@ -92,14 +94,19 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
   void Paint(HDC dc, const RECT& area);
   // The display title changed (drawn in the window). UI thread.
   void SetShownTitle(const std::string& title);
+  // One of the page's own queries for |request| got |outcome| (drawn in the
+  // window). UI thread.
+  void ShowPageAnswer(const std::string& request,
+                      const process::PageQueryOutcome& outcome);
 
   // Reports from the renderer process, moved to the UI thread.
   void OnRendererMessage(int64_t frame_id,
                          CefRefPtr<CefProcessMessage> message);
-  void OnRendererGone(cef_termination_status_t status);
+  void OnRendererGone(process::TerminationStatus status);
 
   // CefShutdown with the browser still open: destroyed with OnBeforeClose
-  // and no DoClose. UI thread.
+  // and no DoClose; its window is cut from it and left to the end of the UI
+  // thread. UI thread.
   void DestroyAtShutdown();
 
   // CefBrowser:
@@ -258,7 +265,7 @@ class BrowserHostImpl : public CefBrowserHost, public CefBrowser {
   std::unique_ptr<Navigator> navigator_;
   std::unique_ptr<RendererLink> renderer_;
   std::string shown_title_;
-  std::string shown_script_;
+  PageState page_state_;
 
   mutable std::mutex lock_;
   HWND window_ = nullptr;  // Guarded by |lock_|, as the frames.

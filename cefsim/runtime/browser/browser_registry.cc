@@ -6,7 +6,6 @@
 #include <string>
 
 #include "browser/browser_host_impl.h"
-#include "browser/browser_window.h"
 #include "browser/threads.h"
 #include "diagnostics/records.h"
 
@@ -76,7 +75,6 @@ void DestroyAllBrowsersAtShutdown() {
                                              " still open");
     browser->DestroyAtShutdown();
   }
-  UnregisterBrowserWindowClass();
 }
 
 }  // namespace browser

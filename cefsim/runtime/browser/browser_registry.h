@@ -24,7 +24,7 @@ CefRefPtr<BrowserHostImpl> FindBrowser(int browser_id);
 std::vector<CefRefPtr<BrowserHostImpl>> AllBrowsers();
 
 // CefShutdown's last step on the UI thread: every browser still open is
-// destroyed (OnBeforeClose, no DoClose) and the window class goes.
+// destroyed (OnBeforeClose, no DoClose); the windows stay to the thread's end.
 void DestroyAllBrowsersAtShutdown();
 
 }  // namespace browser

@@ -21,7 +21,8 @@ HWND CreateBrowserWindow(BrowserHostImpl* browser, const CefWindowInfo& info);
 // UI thread.
 void DetachBrowserWindow(HWND window);
 
-// At shutdown, once no browser window is left. UI thread.
+// At shutdown, once the UI thread has ended: the system destroyed the
+// browser windows it still owned. Any thread.
 void UnregisterBrowserWindowClass();
 
 }  // namespace browser

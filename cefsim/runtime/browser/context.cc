@@ -9,6 +9,7 @@
 #include <string>
 
 #include "browser/browser_registry.h"
+#include "browser/browser_window.h"
 #include "browser/message_loop_thread.h"
 #include "browser/scenario_player.h"
 #include "browser/threads.h"
@@ -174,10 +175,13 @@ void ShutdownContext() {
     ui = context.ui;
     io = context.io;
   }
-  // Pending UI tasks run first; then browsers still open are destroyed.
+  // Pending UI tasks run first; then browsers still open are destroyed. As
+  // in CEF, this thread only waits meanwhile and answers no window message.
   RunQueuedThen(ui.get(), [] { DestroyAllBrowsersAtShutdown(); });
+  // The browser windows left end with the thread that owns them.
   ui->Stop();
   io->Stop();
+  UnregisterBrowserWindowClass();
   SetTaskTarget(TID_UI, nullptr);
   SetTaskTarget(TID_IO, nullptr);
 

@@ -116,7 +116,6 @@ CefRefPtr<CefDownloadHandler> HandlerOf(CefRefPtr<BrowserHostImpl> browser) {
 
 void NotifyUpdated(int id);
 void EndCanceled(int id);
-void ContinueTransfer(int id);
 
 // CefDownloadItemCallback: every call moves to the UI thread.
 class DownloadItemCallbackImpl : public CefDownloadItemCallback {

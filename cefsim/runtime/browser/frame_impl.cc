@@ -53,6 +53,11 @@ std::string FrameImpl::url() const {
   return url_;
 }
 
+std::string FrameImpl::html() const {
+  std::lock_guard<std::mutex> guard(lock_);
+  return html_;
+}
+
 CefRefPtr<BrowserHostImpl> FrameImpl::Browser() {
   std::lock_guard<std::mutex> guard(lock_);
   return browser_;

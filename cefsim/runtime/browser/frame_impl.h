@@ -34,6 +34,7 @@ class FrameImpl : public CefFrame {
   int64_t parent_id() const { return parent_id_; }
   int browser_id() const { return browser_id_; }
   std::string url() const;
+  std::string html() const;  // The document committed last. Any thread.
 
   // CefFrame:
   bool IsValid() override;

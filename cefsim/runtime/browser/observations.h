@@ -40,6 +40,7 @@ struct BrowserRecord {
   HWND window = nullptr;
   std::string title;  // Last title reported through OnTitleChange.
   int renderer_launches = 0;
+  int renderer_ends = 0;           // Ends the browser has handled.
   std::vector<int64_t> frame_ids;  // Every frame it ever had, in order.
 };
 

@@ -155,18 +155,24 @@ int cefsim_page_sync(int browser_id, int timeout_ms) {
   return cefsim::browser::WaitRendererSynced(request, timeout_ms) ? 1 : 0;
 }
 
-int cefsim_os_kill_renderer(int browser_id) {
+namespace {
+
+// Runs |end| on the renderer host of |browser_id| on the UI thread and waits
+// for it. 0 when the browser has no renderer.
+int EndRenderer(
+    int browser_id,
+    const std::function<void(cefsim::process::RendererHost*)>& end) {
   CefRefPtr<BrowserHostImpl> browser = cefsim::browser::FindBrowser(browser_id);
   if (!browser)
     return 0;
   std::mutex lock;
   std::condition_variable done_signal;
   bool done = false;
-  bool killed = false;
+  bool ended = false;
   const bool posted = cefsim::browser::PostTask(TID_UI, [&] {
     if (cefsim::browser::RendererLink* renderer = browser->renderer()) {
-      renderer->host()->Kill();
-      killed = true;
+      end(renderer->host());
+      ended = true;
     }
     std::lock_guard<std::mutex> guard(lock);
     done = true;
@@ -176,5 +182,19 @@ int cefsim_os_kill_renderer(int browser_id) {
     return 0;
   std::unique_lock<std::mutex> guard(lock);
   done_signal.wait(guard, [&] { return done; });
-  return killed ? 1 : 0;
+  return ended ? 1 : 0;
+}
+
+}  // namespace
+
+int cefsim_os_kill_renderer(int browser_id) {
+  return EndRenderer(browser_id,
+                     [](cefsim::process::RendererHost* host) { host->Kill(); });
+}
+
+int cefsim_os_end_renderer(int browser_id, unsigned long exit_code) {
+  return EndRenderer(browser_id,
+                     [exit_code](cefsim::process::RendererHost* host) {
+                       host->EndWithExitCode(exit_code);
+                     });
 }

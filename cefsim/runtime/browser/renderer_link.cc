@@ -71,14 +71,14 @@ void RendererLink::OnPageQueryOutcome(
     int browser_id,
     const process::PageQueryOutcome& outcome) {
   RecordPageQueryOutcome(browser_id, outcome);
-  OnScenarioQueryOutcome(outcome);
+  OnScenarioQueryOutcome(browser_, outcome);
 }
 
 void RendererLink::OnRendererSynced(int request_id) {
   RecordRendererSynced(request_id);
 }
 
-void RendererLink::OnRendererGone(cef_termination_status_t status) {
+void RendererLink::OnRendererGone(process::TerminationStatus status) {
   CefRefPtr<BrowserHostImpl> browser(browser_);
   const int serial = serial_;
   PostTask(TID_UI, [browser, serial, status] {

@@ -36,7 +36,7 @@ class RendererLink : public process::RendererHost::Delegate {
   void OnPageQueryOutcome(int browser_id,
                           const process::PageQueryOutcome& outcome) override;
   void OnRendererSynced(int request_id) override;
-  void OnRendererGone(cef_termination_status_t status) override;
+  void OnRendererGone(process::TerminationStatus status) override;
 
  private:
   explicit RendererLink(BrowserHostImpl* browser);

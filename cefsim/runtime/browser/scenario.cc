@@ -77,6 +77,28 @@ bool ParseStatement(const std::string& line,
     scenario->title = rest;
     return true;
   }
+  if (keyword == "html") {
+    if (!scenario->html_path.empty()) {
+      *problem = "a second \"html\"";
+      return false;
+    }
+    if (rest.empty()) {
+      *problem = "\"html\" needs a path";
+      return false;
+    }
+    scenario->html_path = rest;
+    return true;
+  }
+  if (keyword == "show") {
+    ScenarioShownText shown;
+    SplitWord(rest, &shown.element_id, &shown.text);
+    if (shown.text.empty()) {
+      *problem = "\"show\" needs an element id and a text";
+      return false;
+    }
+    scenario->shown_texts.push_back(std::move(shown));
+    return true;
+  }
   if (keyword == "load" || keyword == "push") {
     ScenarioStep step;
     if (!ParseStep(rest, &step, problem))
@@ -133,6 +155,17 @@ std::string FillRoute(const std::string& text, const std::string& route) {
   }
   filled.append(text, start, std::string::npos);
   return filled;
+}
+
+std::string ResolveScenarioPath(const std::string& base_file,
+                                const std::string& path) {
+  const bool absolute =
+      (!path.empty() && (path[0] == '/' || path[0] == '\\')) ||
+      (path.size() >= 2 && path[1] == ':');
+  const size_t folder_end = base_file.find_last_of("/\\");
+  if (absolute || folder_end == std::string::npos)
+    return path;
+  return base_file.substr(0, folder_end + 1) + path;
 }
 
 }  // namespace browser

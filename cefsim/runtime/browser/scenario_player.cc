@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "browser/browser_host_impl.h"
+#include "browser/data_url.h"
 #include "browser/frame_impl.h"
 #include "browser/navigator.h"
 #include "browser/page_outcomes.h"
@@ -141,6 +142,20 @@ void LoadScenarioFromEnvironment() {
   ServedPage page;
   page.has_title = scenario.has_title;
   page.title = scenario.title;
+  if (!scenario.html_path.empty()) {
+    std::string scenario_path;
+    text::WideToUtf8(path, &scenario_path);
+    std::wstring html_path;
+    text::Utf8ToWide(ResolveScenarioPath(scenario_path, scenario.html_path),
+                     &html_path);
+    if (!ReadFileText(html_path, &page.html)) {
+      ReportScenarioError(
+          path, "html file " + scenario.html_path + " cannot be read");
+      return;
+    }
+    if (!page.has_title)
+      page.has_title = FindHtmlTitle(page.html, &page.title);
+  }
   ServePage(scenario.app_url, page);
 
   Player& player = GetPlayer();
@@ -176,7 +191,8 @@ void OnScenarioScript(CefRefPtr<BrowserHostImpl> browser,
   });
 }
 
-void OnScenarioQueryOutcome(const process::PageQueryOutcome& outcome) {
+void OnScenarioQueryOutcome(CefRefPtr<BrowserHostImpl> browser,
+                            const process::PageQueryOutcome& outcome) {
   Player& player = GetPlayer();
   std::string request;
   {
@@ -188,6 +204,21 @@ void OnScenarioQueryOutcome(const process::PageQueryOutcome& outcome) {
     player.requests.erase(it);
   }
   PrintTranscriptLine(QueryOutcomeLine(request, outcome));
+  PostTask(TID_UI, [browser, request, outcome] {
+    browser->ShowPageAnswer(request, outcome);
+  });
+}
+
+std::map<std::string, std::string> ScenarioShownTexts(FrameImpl* frame,
+                                                      const PageState& state) {
+  std::map<std::string, std::string> texts;
+  if (!GetPlayer().active || !RequireUiThread("ScenarioShownTexts") ||
+      !ShowsApp(frame)) {
+    return texts;
+  }
+  for (const ScenarioShownText& shown : GetPlayer().scenario.shown_texts)
+    texts[shown.element_id] = state.Fill(shown.text);
+  return texts;
 }
 
 }  // namespace browser

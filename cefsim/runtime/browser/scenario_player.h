@@ -10,8 +10,10 @@
 
 #include <stdint.h>
 
+#include <map>
 #include <string>
 
+#include "browser/page_state.h"
 #include "include/internal/cef_ptr.h"
 #include "process/renderer_host.h"
 
@@ -43,8 +45,17 @@ void OnScenarioScript(CefRefPtr<BrowserHostImpl> browser,
                       int64_t frame_id,
                       const std::string& code);
 
-// The page reported what one of its cefQuery calls received. Any thread.
-void OnScenarioQueryOutcome(const process::PageQueryOutcome& outcome);
+// The page of |browser| reported what one of its cefQuery calls received.
+// Any thread: the window hears of the scenario's own answers on the UI
+// thread.
+void OnScenarioQueryOutcome(CefRefPtr<BrowserHostImpl> browser,
+                            const process::PageQueryOutcome& outcome);
+
+// What the scenario's page has written into its elements, by element id
+// ("show" statements filled from |state|), when |frame| shows the
+// application; empty otherwise. UI thread.
+std::map<std::string, std::string> ScenarioShownTexts(FrameImpl* frame,
+                                                      const PageState& state);
 
 }  // namespace browser
 }  // namespace cefsim

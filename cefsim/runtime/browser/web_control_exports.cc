@@ -199,6 +199,10 @@ int cefsim_browser_renderer_launches(int browser_id) {
   return Browser(browser_id).renderer_launches;
 }
 
+int cefsim_browser_renderer_ends(int browser_id) {
+  return Browser(browser_id).renderer_ends;
+}
+
 int cefsim_browser_title(int browser_id, char* buffer, int size) {
   BrowserRecord record;
   if (!cefsim::browser::ReadBrowserRecord(browser_id, &record))

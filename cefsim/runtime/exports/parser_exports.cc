@@ -1,5 +1,5 @@
-// URL parsing, URI and Base64 coding and JSON writing, as libcef.dll exports
-// them to the wrapper's cef_parser.h functions.
+// URL parsing, resolution and display, MIME types, URI and Base64 coding and
+// JSON, as libcef.dll exports them to the wrapper's cef_parser.h functions.
 #include "wrapper/parser_exports.h"
 
 #include "wrapper/values_exports.h"
@@ -8,11 +8,16 @@
 
 #include "include/cef_values.h"
 #include "text/base64.h"
+#include "text/json_reader.h"
 #include "text/json_value.h"
 #include "text/json_writer.h"
+#include "text/mime_types.h"
 #include "text/uri_encode.h"
+#include "text/url_build.h"
 #include "text/url_canon.h"
+#include "text/url_security_display.h"
 #include "text/utf_convert.h"
+#include "wrapper/adopt.h"
 
 namespace {
 
@@ -81,7 +86,136 @@ cefsim::text::JsonValue ToJson(CefRefPtr<CefValue> value) {
   }
 }
 
+// A CefValue tree with the content of |json|.
+CefRefPtr<CefValue> FromJson(const cefsim::text::JsonValue& json) {
+  using Type = cefsim::text::JsonValue::Type;
+  CefRefPtr<CefValue> value = cefsim::Adopt(cefsim_value_create());
+  switch (json.type()) {
+    case Type::kBool:
+      value->SetBool(json.bool_value());
+      break;
+    case Type::kInt:
+      value->SetInt(json.int_value());
+      break;
+    case Type::kDouble:
+      value->SetDouble(json.double_value());
+      break;
+    case Type::kString:
+      value->SetString(json.string_value());
+      break;
+    case Type::kList: {
+      CefRefPtr<CefListValue> list = cefsim::Adopt(cefsim_list_value_create());
+      for (const cefsim::text::JsonValue& item : json.list())
+        list->SetValue(list->GetSize(), FromJson(item));
+      value->SetList(list);
+      break;
+    }
+    case Type::kDict: {
+      CefRefPtr<CefDictionaryValue> dict =
+          cefsim::Adopt(cefsim_dictionary_value_create());
+      for (const auto& entry : json.dict())
+        dict->SetValue(entry.first, FromJson(entry.second));
+      value->SetDictionary(dict);
+      break;
+    }
+    case Type::kNull:
+    case Type::kBinary:
+      value->SetNull();
+      break;
+  }
+  return value;
+}
+
+std::string ReadUtf8(const cef_string_t* text) {
+  std::string utf8;
+  cefsim::text::Utf16ToUtf8(Read(text), &utf8);
+  return utf8;
+}
+
+void SetString(const std::string& utf8, cef_string_t* out) {
+  if (out)
+    cef_string_utf8_to_utf16(utf8.data(), utf8.size(), out);
+}
+
 }  // namespace
+
+int cef_resolve_url(const cef_string_t* base_url,
+                    const cef_string_t* relative_url,
+                    cef_string_t* resolved_url) {
+  std::string resolved;
+  if (!cefsim::text::ResolveUrl(ReadUtf8(base_url), ReadUtf8(relative_url),
+                                &resolved)) {
+    return 0;
+  }
+  SetString(resolved, resolved_url);
+  return 1;
+}
+
+int cef_create_url(const cef_urlparts_t* parts, cef_string_t* url) {
+  if (!parts)
+    return 0;
+  cefsim::text::UrlParts text;
+  text.spec = ReadUtf8(&parts->spec);
+  text.scheme = ReadUtf8(&parts->scheme);
+  text.username = ReadUtf8(&parts->username);
+  text.password = ReadUtf8(&parts->password);
+  text.host = ReadUtf8(&parts->host);
+  text.port = ReadUtf8(&parts->port);
+  text.path = ReadUtf8(&parts->path);
+  text.query = ReadUtf8(&parts->query);
+  text.fragment = ReadUtf8(&parts->fragment);
+  std::string spec;
+  if (!cefsim::text::CreateUrl(text, &spec))
+    return 0;
+  SetString(spec, url);
+  return 1;
+}
+
+cef_string_userfree_t cef_format_url_for_security_display(
+    const cef_string_t* origin_url) {
+  return UserFree(
+      cefsim::text::FormatUrlForSecurityDisplay(ReadUtf8(origin_url)));
+}
+
+cef_string_userfree_t cef_get_mime_type(const cef_string_t* extension) {
+  const std::string type =
+      cefsim::text::MimeTypeForExtension(ReadUtf8(extension));
+  if (type.empty())
+    return nullptr;
+  std::u16string text;
+  cefsim::text::Utf8ToUtf16(type, &text);
+  return UserFree(text);
+}
+
+void cef_get_extensions_for_mime_type(const cef_string_t* mime_type,
+                                      cef_string_list_t extensions) {
+  if (!extensions)
+    return;
+  for (const std::string& extension :
+       cefsim::text::ExtensionsForMimeType(ReadUtf8(mime_type))) {
+    cef_string_t text = {};
+    SetString(extension, &text);
+    cef_string_list_append(extensions, &text);
+    cef_string_clear(&text);
+  }
+}
+
+CefValue* cefsim_parse_json(const void* json,
+                            size_t json_size,
+                            int options,
+                            cef_string_t* error_msg_out) {
+  const std::string_view text(json ? static_cast<const char*>(json) : "",
+                              json ? json_size : 0);
+  cefsim::text::JsonValue parsed;
+  std::string error;
+  if (!cefsim::text::ParseJson(text, options, &parsed, &error)) {
+    SetString(error, error_msg_out);
+    return nullptr;
+  }
+  CefRefPtr<CefValue> value = FromJson(parsed);
+  value->AddRef();  // The caller's reference.
+  return value.get();
+}
 
 int cef_parse_url(const cef_string_t* url, cef_urlparts_t* parts) {
   if (!parts)

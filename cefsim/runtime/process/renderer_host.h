@@ -16,6 +16,7 @@
 
 #include "include/cef_process_message.h"
 #include "include/internal/cef_types.h"
+#include "process/termination_status.h"
 
 namespace cefsim {
 namespace process {
@@ -49,8 +50,8 @@ class RendererHost {
     // The renderer acknowledged request |request_id| (see Sync()).
     virtual void OnRendererSynced(int request_id) = 0;
     // The process ended or its pipe broke: reported once, after which the
-    // host sends nothing more. |status| is how CEF would describe the end.
-    virtual void OnRendererGone(cef_termination_status_t status) = 0;
+    // host sends nothing more. |status| is how Chromium describes the end.
+    virtual void OnRendererGone(TerminationStatus status) = 0;
   };
 
   // Starts |subprocess_path| with "--type=renderer" and the switches the
@@ -112,6 +113,9 @@ class RendererHost {
 
   // Ends the process as the operating system would kill it. Any thread.
   virtual void Kill() = 0;
+  // Ends the process with |exit_code|, as TerminateProcess does; its end is
+  // then described from that code. Any thread.
+  virtual void EndWithExitCode(unsigned long exit_code) = 0;
   // The child's process id, for tests.
   virtual unsigned long process_id() const = 0;
 };

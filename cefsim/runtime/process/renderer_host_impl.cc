@@ -195,6 +195,10 @@ void RendererHostImpl::Kill() {
   TerminateProcess(process_, kKilledExitCode);
 }
 
+void RendererHostImpl::EndWithExitCode(unsigned long exit_code) {
+  TerminateProcess(process_, exit_code);
+}
+
 // Reader thread.
 void RendererHostImpl::OnFrame(const std::string& frame) {
   ipc::FrameReader reader(frame);
@@ -250,14 +254,14 @@ void RendererHostImpl::OnFrame(const std::string& frame) {
 void RendererHostImpl::OnClosed() {
   if (closing_)
     return;
-  const cef_termination_status_t status = WaitForEnd();
+  const TerminationStatus status = WaitForEnd();
   if (closing_)
     return;
   delegate_->OnRendererGone(status);
 }
 
 // Reader thread.
-cef_termination_status_t RendererHostImpl::WaitForEnd() {
+TerminationStatus RendererHostImpl::WaitForEnd() {
   HANDLE waits[] = {process_, closing_event_};
   const DWORD waited = WaitForMultipleObjects(2, waits, FALSE, kExitTimeoutMs);
   if (waited == WAIT_TIMEOUT) {
@@ -265,13 +269,15 @@ cef_termination_status_t RendererHostImpl::WaitForEnd() {
     // does with a renderer it can no longer reach.
     TerminateProcess(process_, kKilledExitCode);
     WaitForSingleObject(process_, kExitTimeoutMs);
-    return TS_ABNORMAL_TERMINATION;
+    return TerminationStatus::kAbnormalTermination;
   }
   if (killed_)
-    return TS_PROCESS_WAS_KILLED;
+    return TerminationStatus::kProcessWasKilled;
   DWORD exit_code = 0;
-  if (!GetExitCodeProcess(process_, &exit_code))
-    return TS_ABNORMAL_TERMINATION;
+  if (!GetExitCodeProcess(process_, &exit_code)) {
+    // Chromium assumes a normal end when it cannot read the exit code.
+    return TerminationStatus::kNormalTermination;
+  }
   return TerminationStatusFromExitCode(exit_code);
 }
 

@@ -60,6 +60,7 @@ class RendererHostImpl : public RendererHost {
                           int page_query_id) override;
   void Sync(int request_id) override;
   void Kill() override;
+  void EndWithExitCode(unsigned long exit_code) override;
   unsigned long process_id() const override { return process_id_; }
 
  private:
@@ -72,7 +73,7 @@ class RendererHostImpl : public RendererHost {
   // Reader thread.
   void OnFrame(const std::string& frame);
   void OnClosed();
-  cef_termination_status_t WaitForEnd();
+  TerminationStatus WaitForEnd();
 
   Delegate* const delegate_;  // Not owned; outlives this.
   const HANDLE process_;      // Owned; closed in the destructor.

@@ -1,6 +1,8 @@
-// How CEF describes the end of a renderer process on Windows: Chromium reads
-// the exit code (base::GetTerminationStatus) and CEF folds its status into
-// cef_termination_status_t.
+// How the end of a renderer process is described on Windows, in two steps
+// as in CEF 109: Chromium reads the exit code into a base::TerminationStatus
+// (base/process/kill_win.cc), and CEF folds that into the status it gives
+// CefRequestHandler::OnRenderProcessTerminated, or gives none at all
+// (CefBrowserContentsDelegate::PrimaryMainFrameRenderProcessGone).
 #ifndef CEFSIM_RUNTIME_PROCESS_TERMINATION_STATUS_H_
 #define CEFSIM_RUNTIME_PROCESS_TERMINATION_STATUS_H_
 
@@ -15,13 +17,28 @@ namespace process {
 // the same value a task manager kill leaves).
 constexpr DWORD kKilledExitCode = 1;
 
-// The status CEF reports for a renderer that ended with |exit_code|. Chromium
-// counts every code it does not know as a crash. CEF does not report a
-// normal end (exit code 0) or an image-integrity failure at all; both are
-// given as TS_ABNORMAL_TERMINATION here, because the host must still tell
-// its owner that the renderer is gone. Our renderers end normally only once
-// their browser process closed the pipe, never while it is watching.
-cef_termination_status_t TerminationStatusFromExitCode(DWORD exit_code);
+// base::TerminationStatus with Chromium's values, as a Windows build has it.
+enum class TerminationStatus {
+  kNormalTermination = 0,
+  kAbnormalTermination = 1,
+  kProcessWasKilled = 2,
+  kProcessCrashed = 3,
+  kStillRunning = 4,
+  kLaunchFailed = 7,
+  kOom = 8,
+  kIntegrityFailure = 9,
+};
+
+// Chromium's status of a child that has ended with |exit_code|. Every code
+// it gives no meaning of its own counts as a crash; STILL_ACTIVE (259) left
+// by a process that has ended is an abnormal termination.
+TerminationStatus TerminationStatusFromExitCode(DWORD exit_code);
+
+// The status CEF reports for |status|. False when CEF calls no handler: a
+// normal end, a process still running or never launched, an integrity
+// failure.
+bool ReportedTerminationStatus(TerminationStatus status,
+                               cef_termination_status_t* reported);
 
 }  // namespace process
 }  // namespace cefsim

@@ -1,5 +1,7 @@
 #include "text/url_canon.h"
 
+#include <utility>
+
 #include "text/url_canon_components.h"
 #include "text/url_canon_escape.h"
 #include "text/url_canon_host.h"
@@ -10,9 +12,6 @@
 
 namespace cefsim::text {
 
-namespace {
-
-// Tabs and line breaks are dropped anywhere in a URL.
 std::string RemoveUrlWhitespace(std::string_view input) {
   std::string out;
   out.reserve(input.size());
@@ -22,6 +21,8 @@ std::string RemoveUrlWhitespace(std::string_view input) {
   }
   return out;
 }
+
+namespace {
 
 std::string LowerAscii(std::string_view s) {
   std::string out(s);
@@ -258,6 +259,23 @@ bool ParseUrl(std::string_view input, UrlParts* parts) {
     result.origin += "/";
   }
   *parts = std::move(result);
+  return true;
+}
+
+bool CanonicalizeUrl(std::string_view input,
+                     std::string* spec,
+                     Parsed* parsed,
+                     bool* is_standard) {
+  std::string out;
+  Parsed result;
+  bool standard;
+  const bool valid =
+      Canonicalize(input, &out, &result, &standard) && !out.empty();
+  *spec = std::move(out);
+  if (!valid)
+    return false;
+  *parsed = result;
+  *is_standard = standard;
   return true;
 }
 

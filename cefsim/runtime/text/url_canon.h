@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/url_component.h"
+
 namespace cefsim::text {
 
 // The strings CefParseURL reports, from the canonical URL: components
@@ -40,6 +42,17 @@ bool ParseUrl(std::string_view input, UrlParts* parts);
 
 // Just the canonical spec; false where ParseUrl fails.
 bool CanonicalizeUrl(std::string_view input, std::string* spec);
+
+// The canonical spec with its components, and whether the scheme is a
+// standard one (file: included); false where ParseUrl fails, with what was
+// written of the spec so far in |spec| (GURL's possibly invalid spec).
+bool CanonicalizeUrl(std::string_view input,
+                     std::string* spec,
+                     Parsed* parsed,
+                     bool* is_standard);
+
+// |input| without tabs and line breaks, which a URL drops wherever they are.
+std::string RemoveUrlWhitespace(std::string_view input);
 
 }  // namespace cefsim::text
 

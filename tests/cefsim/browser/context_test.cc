@@ -1,6 +1,8 @@
 // Start and stop of the browser process's context, its threads and tasks.
 #include <windows.h>
 
+#include <stdio.h>
+
 #include <atomic>
 #include <functional>
 #include <string>
@@ -32,6 +34,12 @@ class FunctionTask : public CefTask {
 
 CefRefPtr<CefTask> Task(std::function<void()> work) {
   return new FunctionTask(std::move(work));
+}
+
+bool BrowserWindowClassRegistered() {
+  WNDCLASSEXW info = {sizeof(info)};
+  return GetClassInfoExW(GetModuleHandleW(nullptr), L"CefBrowserWindow",
+                         &info) != 0;
 }
 
 std::string SettingsText(const char* field) {
@@ -175,6 +183,66 @@ TEST(ContextTest, ShutdownRunsPendingTasksThenDestroysOpenBrowsers) {
   EXPECT_EQ(0, client->Count("DoClose 1"));
   EXPECT_EQ(1, cefsim_note_count("shutdown-with-browsers"));
   EXPECT_EQ(0, cefsim_live_browser_count());
+  EXPECT_TRUE(client->callbacks_on_ui);
+  EXPECT_FALSE(BrowserWindowClassRegistered());
+}
+
+// The thread that calls CefShutdown owns the window the browser is a child
+// of and answers no window message while it waits. That thread is not the
+// test's own, so a shutdown that hangs fails the test instead of hanging it.
+TEST(ContextTest, ShutdownReturnsWithAChildOfTheCallersWindowOpen) {
+  CefRefPtr<RecordingClient> client = new RecordingClient();
+  struct Seen {
+    bool browser_created = false;
+    HWND browser_window = nullptr;
+    bool browser_window_alive = true;
+    bool parent_alive = false;
+    bool class_registered = true;
+  } seen;
+  HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread host([&] {
+    HWND parent =
+        CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400,
+                        300, nullptr, nullptr, nullptr, nullptr);
+    if (parent && StartContext(new RecordingApp())) {
+      CefWindowInfo info;
+      info.SetAsChild(parent, CefRect(0, 0, 400, 300));
+      seen.browser_created =
+          CefBrowserHost::CreateBrowser(info, client, "", CefBrowserSettings(),
+                                        nullptr, nullptr) &&
+          client->WaitFor("AfterCreated 1");
+      if (seen.browser_created) {
+        seen.browser_window =
+            client->browsers().front()->GetHost()->GetWindowHandle();
+      }
+      CefShutdown();
+      seen.browser_window_alive = IsWindow(seen.browser_window);
+      seen.parent_alive = IsWindow(parent);
+      seen.class_registered = BrowserWindowClassRegistered();
+      DestroyWindow(parent);
+    }
+    SetEvent(done);
+  });
+  if (WaitForSingleObject(done, 2 * orvtest::kDefaultTimeoutMs) !=
+      WAIT_OBJECT_0) {
+    ADD_FAILURE() << "CefShutdown did not return";
+    fflush(stdout);
+    // The host thread cannot be joined; nothing else ends this process.
+    TerminateProcess(GetCurrentProcess(), 1);
+  }
+  host.join();
+  CloseHandle(done);
+  ASSERT_TRUE(seen.browser_created);
+  EXPECT_EQ(1, client->Count("BeforeClose 1"));
+  EXPECT_EQ(0, client->Count("DoClose 1"));
+  EXPECT_EQ(1, cefsim_note_count("shutdown-with-browsers"));
+  EXPECT_EQ(0, cefsim_live_browser_count());
+  // The browser window ended with the runtime's UI thread; the host's own
+  // window is untouched.
+  EXPECT_NE(nullptr, seen.browser_window);
+  EXPECT_FALSE(seen.browser_window_alive);
+  EXPECT_TRUE(seen.parent_alive);
+  EXPECT_FALSE(seen.class_registered);
   EXPECT_TRUE(client->callbacks_on_ui);
 }
 

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "cefsim/control_page.h"
 #include "cefsim/control_web.h"
@@ -64,6 +65,51 @@ TEST(PopupRendererTest, PopupGetsCefsWindowInfoAndKilledRendererIsReplaced) {
       [&] { return cefsim_browser_renderer_launches(opener_id) == 2; }));
   CefShutdown();
   EXPECT_EQ(2, cefsim_note_count("shutdown-with-browsers"));
+}
+
+// CEF reports the end of a renderer only when Chromium counts it abnormal;
+// either way the browser starts a new renderer for its next navigation.
+TEST(PopupRendererTest, RendererEndIsReportedOnlyWhenAbnormal) {
+  ASSERT_TRUE(StartContext(new RecordingApp()));
+  CefRefPtr<RecordingClient> client = new RecordingClient();
+  cefsim_web_serve("http://app.test/", 200, "App", "");
+  ASSERT_TRUE(CreateLoadedBrowser(client, "http://app.test/"));
+  CefRefPtr<CefBrowser> browser = client->browsers().front();
+  const int id = browser->GetIdentifier();
+  const struct {
+    unsigned long exit_code;
+    const char* reported;  // Null: no OnRenderProcessTerminated.
+  } kCases[] = {
+      {0, nullptr},                    // Normal end.
+      {0xC0000428, nullptr},           // Image integrity failure.
+      {0xC0000005, "Terminated 2"},    // Crash.
+      {0xE0000008, "Terminated 3"},    // Out of memory.
+      {1, "Terminated 1"},             // Killed.
+      {STILL_ACTIVE, "Terminated 0"},  // Abnormal.
+  };
+  int ends = 0;
+  for (const auto& row : kCases) {
+    client->ClearEvents();
+    ASSERT_EQ(1, cefsim_os_end_renderer(id, row.exit_code));
+    ++ends;
+    ASSERT_TRUE(orvtest::WaitUntil([&] {
+      return cefsim_browser_renderer_ends(id) == ends;
+    })) << "exit code 0x"
+        << std::hex << row.exit_code;
+    std::vector<std::string> terminated;
+    for (const std::string& event : client->events()) {
+      if (event.rfind("Terminated ", 0) == 0)
+        terminated.push_back(event);
+    }
+    EXPECT_EQ(row.reported ? std::vector<std::string>{row.reported}
+                           : std::vector<std::string>(),
+              terminated)
+        << "exit code 0x" << std::hex << row.exit_code;
+    browser->GetMainFrame()->LoadURL("http://app.test/");
+    ASSERT_TRUE(client->WaitFor("LoadEnd http://app.test/ 200"));
+    EXPECT_EQ(ends + 1, cefsim_browser_renderer_launches(id));
+  }
+  CefShutdown();
 }
 
 }  // namespace

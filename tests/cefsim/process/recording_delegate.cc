@@ -26,7 +26,8 @@ void RecordingDelegate::OnRendererSynced(int request_id) {
   synced_.push_back(request_id);
 }
 
-void RecordingDelegate::OnRendererGone(cef_termination_status_t status) {
+void RecordingDelegate::OnRendererGone(
+    cefsim::process::TerminationStatus status) {
   std::lock_guard<std::mutex> guard(lock_);
   gone_.push_back(status);
 }
@@ -46,7 +47,7 @@ std::vector<int> RecordingDelegate::synced() {
   return synced_;
 }
 
-std::vector<cef_termination_status_t> RecordingDelegate::gone() {
+std::vector<cefsim::process::TerminationStatus> RecordingDelegate::gone() {
   std::lock_guard<std::mutex> guard(lock_);
   return gone_;
 }

@@ -26,13 +26,13 @@ class RecordingDelegate : public cefsim::process::RendererHost::Delegate {
       int browser_id,
       const cefsim::process::PageQueryOutcome& outcome) override;
   void OnRendererSynced(int request_id) override;
-  void OnRendererGone(cef_termination_status_t status) override;
+  void OnRendererGone(cefsim::process::TerminationStatus status) override;
 
   // Copies of what arrived so far; any thread.
   std::vector<ReceivedMessage> messages();
   std::vector<cefsim::process::PageQueryOutcome> outcomes();
   std::vector<int> synced();
-  std::vector<cef_termination_status_t> gone();
+  std::vector<cefsim::process::TerminationStatus> gone();
 
   // Sends Sync(|request_id|) through |host| and waits for its
   // acknowledgement; false on timeout.
@@ -43,7 +43,7 @@ class RecordingDelegate : public cefsim::process::RendererHost::Delegate {
   std::vector<ReceivedMessage> messages_;                    // Guarded.
   std::vector<cefsim::process::PageQueryOutcome> outcomes_;  // Guarded.
   std::vector<int> synced_;                                  // Guarded.
-  std::vector<cef_termination_status_t> gone_;               // Guarded.
+  std::vector<cefsim::process::TerminationStatus> gone_;     // Guarded.
 };
 
 }  // namespace orvtest

@@ -12,6 +12,7 @@
 namespace {
 
 using cefsim::process::RendererHost;
+using cefsim::process::TerminationStatus;
 
 class RendererHostTest : public testing::Test {
  protected:
@@ -52,8 +53,9 @@ TEST_F(RendererHostTest, KillIsReportedOnceAsKilled) {
   host_->Sync(1);
   host_->Kill();
   host_.reset();
-  EXPECT_EQ((std::vector<cef_termination_status_t>{TS_PROCESS_WAS_KILLED}),
-            delegate_.gone());
+  EXPECT_EQ(
+      (std::vector<TerminationStatus>{TerminationStatus::kProcessWasKilled}),
+      delegate_.gone());
   EXPECT_TRUE(delegate_.synced().empty());
 }
 

@@ -19,6 +19,7 @@ namespace {
 
 using cefsim::process::PageQueryOutcome;
 using cefsim::process::RendererHost;
+using cefsim::process::TerminationStatus;
 
 // A browser kept only to talk to the renderer through its main frame.
 constexpr int kProbeBrowser = 9;
@@ -226,15 +227,16 @@ TEST_F(RendererTest, RendererMisuseFailsTheBrowserProcessTest) {
                    "must target PID_BROWSER"));
 }
 
-TEST(RendererEnd, IsReportedOnceWithCefsStatusForTheExitCode) {
+TEST(RendererEnd, IsReportedOnceWithChromiumsStatusForTheExitCode) {
   const struct {
     DWORD exit_code;
-    cef_termination_status_t status;
+    TerminationStatus status;
   } kCases[] = {
-      {0xC0000005, TS_PROCESS_CRASHED},
-      {0xE0000008, TS_PROCESS_OOM},
-      {1, TS_PROCESS_WAS_KILLED},
-      {7, TS_PROCESS_CRASHED},
+      {0xC0000005, TerminationStatus::kProcessCrashed},
+      {0xE0000008, TerminationStatus::kOom},
+      {1, TerminationStatus::kProcessWasKilled},
+      {7, TerminationStatus::kProcessCrashed},
+      {0, TerminationStatus::kNormalTermination},
   };
   for (const auto& row : kCases) {
     orvtest::RecordingDelegate delegate;
@@ -249,8 +251,7 @@ TEST(RendererEnd, IsReportedOnceWithCefsStatusForTheExitCode) {
     ASSERT_TRUE(orvtest::WaitUntil([&] { return !delegate.gone().empty(); }))
         << "exit code 0x" << std::hex << row.exit_code;
     host.reset();
-    EXPECT_EQ(std::vector<cef_termination_status_t>{row.status},
-              delegate.gone())
+    EXPECT_EQ(std::vector<TerminationStatus>{row.status}, delegate.gone())
         << "exit code 0x" << std::hex << row.exit_code;
   }
 }

@@ -20,11 +20,12 @@ constexpr char kAppUrl[] = "https://scenario.example/app";
 // A scenario file in the temporary folder, removed at the end.
 class ScenarioFile {
  public:
-  explicit ScenarioFile(const std::string& text) {
+  explicit ScenarioFile(const std::string& text,
+                        const wchar_t* extension = L".txt") {
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     path_ = std::wstring(folder) + L"cefsim-scenario-" +
-            std::to_wstring(GetCurrentProcessId()) + L".txt";
+            std::to_wstring(GetCurrentProcessId()) + extension;
     FILE* file = _wfopen(path_.c_str(), L"wb");
     fwrite(text.data(), 1, text.size(), file);
     fclose(file);
@@ -53,6 +54,32 @@ TEST(ScenarioLoadingTest, ServesTheApplicationWithItsTitle) {
   EXPECT_EQ(200, page.http_status);
   EXPECT_TRUE(page.has_title);
   EXPECT_EQ("Loaded app", page.title);
+}
+
+TEST(ScenarioLoadingTest, ServesTheDocumentFileNamedRelativeToTheScenario) {
+  // The document sits beside the scenario file.
+  const std::string html =
+      "<html><head><title>From the file</title></head><p>Hi</p></html>";
+  ScenarioFile document(html, L".html");
+  const std::wstring& path = document.path();
+  const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+  ScenarioFile file(std::string("app ") + kAppUrl + "\nhtml " +
+                    std::string(name.begin(), name.end()) + "\n");
+  EXPECT_EQ("", LoadFrom(file.path()));
+  const ServedPage page = ServeUrl(CanonicalUrl(kAppUrl));
+  EXPECT_EQ(200, page.http_status);
+  EXPECT_EQ(html, page.html);
+  EXPECT_TRUE(page.has_title);
+  EXPECT_EQ("From the file", page.title);
+}
+
+TEST(ScenarioLoadingTest, ReportsADocumentFileThatCannotBeRead) {
+  ScenarioFile file(std::string("app ") + kAppUrl +
+                    "\nhtml no-such-page.html\n");
+  const std::string errors = LoadFrom(file.path());
+  EXPECT_NE(std::string::npos,
+            errors.find(": html file no-such-page.html cannot be read\n"));
+  EXPECT_NE(0, ServeUrl(CanonicalUrl(kAppUrl)).net_error);
 }
 
 TEST(ScenarioLoadingTest, ReportsAFileThatCannotBeRead) {

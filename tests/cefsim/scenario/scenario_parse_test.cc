@@ -44,6 +44,44 @@ TEST(ScenarioParseTest, ReadsApplicationTitleAndStepsInOrder) {
   EXPECT_EQ("route", scenario.on_push[2].text);
 }
 
+TEST(ScenarioParseTest, ReadsTheDocumentFileAndTheShownTexts) {
+  const std::string text =
+      "app https://app.example/\n"
+      "html  ../sample web/index.html \n"
+      "show current-route {route}\n"
+      "show last-answer  Last: {answer} \n";
+  Scenario scenario;
+  std::string error;
+  ASSERT_TRUE(ParseScenario(text, &scenario, &error)) << error;
+  EXPECT_EQ("../sample web/index.html", scenario.html_path);
+  ASSERT_EQ(2u, scenario.shown_texts.size());
+  EXPECT_EQ("current-route", scenario.shown_texts[0].element_id);
+  EXPECT_EQ("{route}", scenario.shown_texts[0].text);
+  EXPECT_EQ("last-answer", scenario.shown_texts[1].element_id);
+  EXPECT_EQ("Last: {answer}", scenario.shown_texts[1].text);
+}
+
+TEST(ScenarioParseTest, ResolvesTheDocumentFromTheScenarioFolder) {
+  struct Case {
+    const char* base;
+    const char* path;
+    const char* resolved;
+  };
+  const Case cases[] = {
+      {"Z:/work/examples/host/demo.scenario", "../web/index.html",
+       "Z:/work/examples/host/../web/index.html"},
+      {"C:\\demo\\app.scenario", "index.html", "C:\\demo\\index.html"},
+      {"C:\\demo/app.scenario", "pages\\a.html", "C:\\demo/pages\\a.html"},
+      {"Z:/work/demo.scenario", "Z:/elsewhere/a.html", "Z:/elsewhere/a.html"},
+      {"Z:/work/demo.scenario", "D:a.html", "D:a.html"},
+      {"Z:/work/demo.scenario", "/srv/a.html", "/srv/a.html"},
+      {"Z:/work/demo.scenario", "\\\\server\\a.html", "\\\\server\\a.html"},
+      {"demo.scenario", "a.html", "a.html"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.resolved, ResolveScenarioPath(c.base, c.path)) << c.path;
+}
+
 TEST(ScenarioParseTest, ApplicationWithoutTitleOrSteps) {
   Scenario scenario;
   std::string error;
@@ -80,6 +118,14 @@ TEST(ScenarioParseTest, RefusesMalformedFilesNamingTheLine) {
        "line 2: \"query\" needs a text"},
       {"push title without text", "app https://a/\npush title \n",
        "line 2: \"title\" needs a text"},
+      {"second html", "app https://a/\nhtml a.html\nhtml b.html\n",
+       "line 3: a second \"html\""},
+      {"html without path", "app https://a/\nhtml \n",
+       "line 2: \"html\" needs a path"},
+      {"show without text", "app https://a/\nshow route\n",
+       "line 2: \"show\" needs an element id and a text"},
+      {"show without id", "app https://a/\nshow\n",
+       "line 2: \"show\" needs an element id and a text"},
       {"error after CRLF lines", "app https://a/\r\n# c\r\nloud query x\r\n",
        "line 3: unknown statement \"loud\""},
   };

@@ -4,24 +4,11 @@
 
 #include "browser/scenario_transcript.h"
 #include "gtest/gtest.h"
+#include "query_outcomes.h"
 
 namespace cefsim {
 namespace browser {
 namespace {
-
-process::PageQueryOutcome Success(const std::string& response) {
-  process::PageQueryOutcome outcome;
-  outcome.success = true;
-  outcome.response = response;
-  return outcome;
-}
-
-process::PageQueryOutcome Failure(int code, const std::string& message) {
-  process::PageQueryOutcome outcome;
-  outcome.error_code = code;
-  outcome.error_message = message;
-  return outcome;
-}
 
 TEST(TranscriptTest, WritesOneQuotedLinePerStep) {
   struct Case {

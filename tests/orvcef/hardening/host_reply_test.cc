@@ -90,8 +90,9 @@ TEST_F(HostReplyTest, EveryHostileReplyIsAnsweredOnceWithinTheBuffer) {
     const PageOutcome outcome = WaitForOutcome(sent_queries_[i]);
     ASSERT_TRUE(outcome.answered);
     EXPECT_EQ(reply.success, outcome.success);
-    if (!reply.success)
+    if (!reply.success) {
       EXPECT_EQ(reply.error_code, outcome.error_code);
+    }
     const std::string expected =
         reply.error_code == -1 ? reply.text : AsPageSeesIt(reply.text);
     EXPECT_EQ(expected.size(), outcome.text.size());

@@ -146,8 +146,9 @@ TEST_F(QueryBridgeTest, TurnsRepliesIntoSuccessOrFailure) {
     const PageOutcome outcome = Query(c.reply);
     ASSERT_TRUE(outcome.answered);
     EXPECT_EQ(c.success, outcome.success);
-    if (!c.success)
+    if (!c.success) {
       EXPECT_EQ(c.code, outcome.error_code);
+    }
     EXPECT_EQ(c.text, outcome.text);
   }
   // Nothing written: the first byte stays zero.

@@ -65,6 +65,10 @@ CEFSIM_EXPORT int cefsim_page_sync(int browser_id, int timeout_ms);
 // Kills the renderer process of |browser_id| as the operating system
 // would. Returns 0 when the browser has no renderer.
 CEFSIM_EXPORT int cefsim_os_kill_renderer(int browser_id);
+// Ends the renderer process of |browser_id| with |exit_code|, as
+// TerminateProcess does. Returns 0 when the browser has no renderer.
+CEFSIM_EXPORT int cefsim_os_end_renderer(int browser_id,
+                                         unsigned long exit_code);
 
 #ifdef __cplusplus
 }

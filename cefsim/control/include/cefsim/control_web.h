@@ -76,6 +76,8 @@ CEFSIM_EXPORT int cefsim_browser_is_popup(int browser_id);
 CEFSIM_EXPORT int cefsim_browser_opener(int browser_id);
 // How many renderer processes were started for the browser.
 CEFSIM_EXPORT int cefsim_browser_renderer_launches(int browser_id);
+// How many of them the browser has seen end (reported to the client or not).
+CEFSIM_EXPORT int cefsim_browser_renderer_ends(int browser_id);
 // The title last reported for the browser through OnTitleChange.
 CEFSIM_EXPORT int cefsim_browser_title(int browser_id, char* buffer, int size);
 // Every frame the browser ever had, main frame first; returns the count.
