@@ -284,28 +284,43 @@ TEST_F(CarelessShutdownTest, BrowserThatCannotCloseIsLeftToCefShutdown) {
   EXPECT_LT(took, static_cast<ULONGLONG>(kTermLimitMs));
 }
 
-TEST_F(CarelessShutdownTest, StartsRacingTermAreRefusedOnceTermBegins) {
-  // A second host thread keeps sending the main browser on while the first
-  // ends the kit. Each start finds CEF up and navigates, or waits for the
-  // end and is refused; none may start CEF again or touch a closing one.
-  std::atomic<bool> stop{false};
-  std::atomic<int> refused{0};
-  std::thread starter([&] {
-    while (!stop) {
-      if (!kit_.Start(GetModuleHandleW(nullptr), nullptr,
-                      L"https://app.example/", L"app.example\0", 0)) {
-        ++refused;
-      }
-    }
+TEST_F(CarelessShutdownTest, StartOnAnotherThreadDuringTermIsRefused) {
+  // The browser sits in a view of a third thread, so OrvCefTerm's first
+  // step shows: the browser leaves the view.
+  HostFrameThread host(browser_, /*refuse_close=*/false, [](HostFrame* frame) {
+    ShowWindow(frame->view(), SW_SHOW);
+    ShowWindow(frame->top(), SW_SHOW);
   });
-  ASSERT_TRUE(WaitUntil(
-      [&] { return cefsim_frame_navigation_count(MainFrameId()) > 2; }));
+  ASSERT_TRUE(host.frame());
+  const HWND view = host.frame()->view();
+  const HWND browser = browser_;
+  std::atomic<bool> go{false};
+  std::atomic<bool> start_called{false};
+  std::atomic<int> start_result{-1};
+  std::thread starter([&] {
+    WaitUntil([&] { return go.load(); }, kTermLimitMs);
+    start_called = true;
+    start_result = kit_.Start(GetModuleHandleW(nullptr), nullptr,
+                              L"https://app.example/", L"app.example\0", 0);
+  });
+  // The page's query holds CEF's UI thread, and so the closing, until the
+  // other host thread has called OrvCefStart while OrvCefTerm runs. That
+  // start must not send a closing browser anywhere and report success.
+  host_->set_reply_writer(
+      [&](const std::wstring& request, char* buffer, size_t size) {
+        if (request == L"hold") {
+          WaitUntil([&] { return GetParent(browser) != view; });
+          go = true;
+          WaitUntil([&] { return start_called.load(); });
+        }
+        HostMessageWindow::WriteReply("ok:", buffer, size);
+      });
+  SendQuery("hold");
+  ASSERT_TRUE(WaitUntil([&] { return host_->message_count() > 0; }));
   TermWithin();
-  ASSERT_TRUE(WaitUntil([&] { return refused > 0; }));
-  stop = true;
   starter.join();
-  EXPECT_FALSE(kit_.Initialized());
-  EXPECT_EQ(0, cefsim_violation_count());
+  EXPECT_EQ(0, start_result);
+  EXPECT_EQ(0, host.frame()->close_count());
 }
 
 class SlowContextTest : public HardenedHostTest {};
