@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <utility>
 
 #include "browser/simulated_web.h"
 
@@ -13,6 +14,8 @@ struct Demands {
   std::mutex lock;
   std::map<std::string, AuthDemand> servers;  // By URL. Guarded by |lock|.
   std::map<std::string, AuthDemand> proxies;  // By server. Guarded by |lock|.
+  // Pairs proxies accepted, by server. Guarded by |lock|.
+  std::map<std::string, std::pair<std::string, std::string>> proxy_cache;
 };
 
 // Leaked on purpose: scripted from any thread until the process ends.
@@ -62,6 +65,7 @@ void ClearAuthDemands() {
   std::lock_guard<std::mutex> guard(demands.lock);
   demands.servers.clear();
   demands.proxies.clear();
+  demands.proxy_cache.clear();
 }
 
 bool AcceptsCredentials(const AuthDemand& demand,
@@ -69,6 +73,27 @@ bool AcceptsCredentials(const AuthDemand& demand,
                         const std::string& password) {
   return demand.any_credentials ||
          (username == demand.username && password == demand.password);
+}
+
+void RememberProxyCredentials(const std::string& server,
+                              const std::string& username,
+                              const std::string& password) {
+  Demands& demands = GetDemands();
+  std::lock_guard<std::mutex> guard(demands.lock);
+  demands.proxy_cache[server] = {username, password};
+}
+
+bool CachedProxyCredentialsPass(const std::string& server,
+                                const AuthDemand& demand) {
+  Demands& demands = GetDemands();
+  std::lock_guard<std::mutex> guard(demands.lock);
+  auto it = demands.proxy_cache.find(server);
+  if (it == demands.proxy_cache.end())
+    return false;
+  if (AcceptsCredentials(demand, it->second.first, it->second.second))
+    return true;
+  demands.proxy_cache.erase(it);
+  return false;
 }
 
 }  // namespace browser

@@ -32,6 +32,17 @@ bool AcceptsCredentials(const AuthDemand& demand,
                         const std::string& username,
                         const std::string& password);
 
+// Chromium's proxy auth cache: once a proxy took a pair, later requests
+// through it send that pair at once instead of waiting for a 407, so the
+// client is asked again only when the proxy turns the cached pair down.
+void RememberProxyCredentials(const std::string& server,
+                              const std::string& username,
+                              const std::string& password);
+// True when |server| has a cached pair that |demand| accepts; a pair it no
+// longer accepts is forgotten, as Chromium drops rejected cache entries.
+bool CachedProxyCredentialsPass(const std::string& server,
+                                const AuthDemand& demand);
+
 }  // namespace browser
 }  // namespace cefsim
 

@@ -63,6 +63,10 @@ void Challenge(BrowserHostImpl* browser,
         } else if (AcceptsCredentials(demand, answer.username,
                                       answer.password)) {
           transaction.*passed = true;
+          if (passed == &Transaction::proxy_passed) {
+            RememberProxyCredentials(transaction.proxy.server, answer.username,
+                                     answer.password);
+          }
         } else if (transaction.*challenges >= demand.max_challenges) {
           transaction.refused_status = refused_status;
         }
@@ -114,7 +118,8 @@ bool PassThroughNetwork(BrowserHostImpl* browser,
   AuthDemand demand;
   if (transaction.refused_status == 0 && !transaction.proxy_passed) {
     if (!transaction.proxy.server.empty() &&
-        FindProxyAuthDemand(transaction.proxy.server, &demand)) {
+        FindProxyAuthDemand(transaction.proxy.server, &demand) &&
+        !CachedProxyCredentialsPass(transaction.proxy.server, demand)) {
       challenge.is_proxy = true;
       ProxyHostPort(transaction.proxy.server, &challenge.host, &challenge.port);
       challenge.realm = demand.realm;

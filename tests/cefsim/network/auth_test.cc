@@ -57,10 +57,13 @@ TEST_F(AuthTest, ProxyChallengeOutcomes) {
     int outcome;  // Of the last challenge.
   };
   const std::vector<Row> rows = {
-      {"u", "LoadEnd http://site.test/ 200", 1, CEFSIM_AUTH_CONTINUED},
       {nullptr, "LoadEnd http://site.test/ 407", 1, CEFSIM_AUTH_CANCELED},
       // Refused twice, then the proxy gives up: its 407 is the page.
       {"wrong", "LoadEnd http://site.test/ 407", 2, CEFSIM_AUTH_CONTINUED},
+      {"u", "LoadEnd http://site.test/ 200", 1, CEFSIM_AUTH_CONTINUED},
+      // Chromium caches the pair the proxy took and sends it with every
+      // later request: nobody is asked again.
+      {"never asked", "LoadEnd http://site.test/ 200", 0, 0},
   };
   int seen = 0;
   for (const Row& row : rows) {
@@ -81,6 +84,8 @@ TEST_F(AuthTest, ProxyChallengeOutcomes) {
     EXPECT_EQ(row.load_end, client_->events().back()) << user;
     EXPECT_EQ(seen + row.challenges, cefsim_auth_wait_challenges(0, 0)) << user;
     seen += row.challenges;
+    if (!row.challenges)
+      continue;
     EXPECT_EQ(row.outcome, cefsim_auth_wait_outcome(seen - 1, 1000)) << user;
     EXPECT_EQ(1, AuthInt(seen - 1, "is_proxy"));
     EXPECT_EQ(3128, AuthInt(seen - 1, "port"));
