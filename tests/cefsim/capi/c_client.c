@@ -14,6 +14,7 @@
 #include "include/cef_api_hash.h"
 #include "include/cef_version.h"
 #include "include/internal/cef_string.h"
+#include "include/internal/cef_time.h"
 
 static int failures = 0;
 
@@ -103,6 +104,51 @@ static void CheckParseUrl(void) {
     cef_string_utf16_clear(fields[i]);
 }
 
+// The DLL's own time conversions: UTC fields from seconds since 1970 and
+// back, through cef_basetime_t too.
+static void CheckTime(void) {
+  const struct {
+    time_t seconds;
+    int year, month, day_of_week, day_of_month, hour, minute, second;
+  } cases[] = {
+      {0, 1970, 1, 4, 1, 0, 0, 0},
+      {951825600, 2000, 2, 2, 29, 12, 0, 0},  // A leap day.
+      {2147483647, 2038, 1, 2, 19, 3, 14, 7},
+  };
+  for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i) {
+    cef_time_t fields;
+    memset(&fields, 0, sizeof(fields));
+    time_t back = -1;
+    cef_basetime_t base = {0};
+    cef_time_t from_base;
+    memset(&from_base, 0, sizeof(from_base));
+    int ok = cef_time_from_timet(cases[i].seconds, &fields) == 1 &&
+             fields.year == cases[i].year && fields.month == cases[i].month &&
+             fields.day_of_week == cases[i].day_of_week &&
+             fields.day_of_month == cases[i].day_of_month &&
+             fields.hour == cases[i].hour && fields.minute == cases[i].minute &&
+             fields.second == cases[i].second &&
+             cef_time_to_timet(&fields, &back) == 1 &&
+             back == cases[i].seconds &&
+             cef_time_to_basetime(&fields, &base) == 1 &&
+             cef_time_from_basetime(base, &from_base) == 1 &&
+             memcmp(&from_base, &fields, sizeof(fields)) == 0;
+    if (!ok) {
+      fprintf(stderr, "c_client: FAILED: time conversions of %ld\n",
+              (long)cases[i].seconds);
+      ++failures;
+    }
+  }
+  cef_time_t invalid;
+  memset(&invalid, 0, sizeof(invalid));
+  invalid.year = 2023;
+  invalid.month = 2;
+  invalid.day_of_month = 30;
+  time_t unused;
+  Expect(cef_time_to_timet(&invalid, &unused) == 0,
+         "cef_time_to_timet refuses February 30th");
+}
+
 // Runs |call| and checks that it added exactly one violation whose text
 // holds |expected|.
 static void ExpectOneViolation(void (*call)(void), const char* expected) {
@@ -141,6 +187,7 @@ int main(void) {
   CheckStrings();
   CheckHashAndVersion();
   CheckParseUrl();
+  CheckTime();
   Expect(cefsim_violation_count() == 0, "the simulated calls are clean");
   ExpectOneViolation(CallIsRtl, "CefIsRTL is not simulated");
   ExpectOneViolation(CallCrashReportingEnabled,
