@@ -42,6 +42,9 @@ std::wstring EncodeFailedUrl(const std::wstring& failed_url) {
 
 std::string MakeDataUrl(const std::string& data, const std::string& mime_type) {
   const CefString base64 = CefBase64Encode(data.data(), data.size());
+  // CefURIEncode takes no empty text (CEF's debug build stops on one).
+  if (base64.empty())
+    return "data:" + mime_type + ";base64,";
   return "data:" + mime_type + ";base64," +
          CefURIEncode(base64, false).ToString();
 }

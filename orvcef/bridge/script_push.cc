@@ -17,8 +17,11 @@ void RunMainFrameScript(CefRefPtr<CefBrowser> browser, const wchar_t* text) {
   CefRefPtr<CefFrame> frame = browser->GetMainFrame();
   if (!frame)
     return;
+  // CEF runs nothing for empty code, and its debug build stops on it.
+  if (!text || !*text)
+    return;
   // ExecuteJavaScript may be called on any thread; CEF moves it to its own.
-  frame->ExecuteJavaScript(text ? text : L"", kScriptUrl, 0);
+  frame->ExecuteJavaScript(text, kScriptUrl, 0);
 }
 
 std::wstring RoutePushScript(const std::wstring& route_json) {

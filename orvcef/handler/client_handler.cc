@@ -233,7 +233,9 @@ bool OrvCefHandler::LoadStartUrl(const std::wstring& url, uint64_t url_serial) {
   CefRefPtr<CefFrame> frame = front->GetMainFrame();
   if (!frame)
     return false;
-  frame->LoadURL(url);
+  // CEF loads nothing for an empty URL, and its debug build stops on one.
+  if (!url.empty())
+    frame->LoadURL(url);
   return true;
 }
 

@@ -19,9 +19,20 @@ constexpr char kSubframeUrl[] = "https://app.example/sub";
 class LeakTest : public HardenedHostTest {};
 
 TEST_F(LeakTest, TermLeavesNoBrowserFrameMessageOrCallbackBehind) {
+  // With CEF's own wrapper the router's objects are not the runtime's to
+  // count; its callbacks check themselves (one released unanswered is a
+  // debug check, reported as a violation).
   const char* kinds[] = {
-      "frame",         "process_message", "download_item", "download_callback",
-      "auth_callback", "message_router",  "query_callback"};
+    "frame",
+    "process_message",
+    "download_item",
+    "download_callback",
+    "auth_callback",
+#if defined(ORVTEST_SIMULATED_WRAPPER)
+    "message_router",
+    "query_callback"
+#endif
+  };
   for (const char* kind : kinds)
     ASSERT_EQ(0, cefsim_object_count(kind)) << kind;
   const int contexts_before = cefsim_object_count("request_context");
@@ -58,9 +69,11 @@ TEST_F(LeakTest, TermLeavesNoBrowserFrameMessageOrCallbackBehind) {
   ASSERT_TRUE(cefsim_download_wait_phase(held, CEFSIM_DOWNLOAD_HELD,
                                          kDefaultTimeoutMs));
   EXPECT_GT(cefsim_object_count("frame"), 0);
+#if defined(ORVTEST_SIMULATED_WRAPPER)
   EXPECT_EQ(1, cefsim_object_count("message_router"));
   // The persistent query keeps its callback until the page cancels it.
   EXPECT_GE(cefsim_object_count("query_callback"), 1);
+#endif
 
   Terminate();
   EXPECT_EQ(0, cefsim_browser_object_count());
