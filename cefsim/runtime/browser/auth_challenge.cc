@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "browser/browser_host_impl.h"
-#include "browser/threads.h"
 #include "diagnostics/object_counts.h"
 #include "diagnostics/records.h"
 #include "include/cef_auth_callback.h"
+#include "threads/threads.h"
 
 namespace cefsim {
 namespace browser {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "browser/auth_records.h"
+#include "auth/auth_records.h"
 #include "include/internal/cef_ptr.h"
 
 namespace cefsim {

@@ -1,8 +1,8 @@
 // The C export behind CefBrowserHost::CreateBrowser.
 #include "browser/browser_host_impl.h"
 #include "browser/context.h"
-#include "browser/threads.h"
 #include "diagnostics/records.h"
+#include "threads/threads.h"
 #include "wrapper/browser_exports.h"
 
 int cef_browser_host_create_browser(const cef_window_info_t* window_info,

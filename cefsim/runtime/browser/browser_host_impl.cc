@@ -12,8 +12,8 @@
 #include "browser/renderer_link.h"
 #include "browser/request_context_impl.h"
 #include "browser/scenario_player.h"
-#include "browser/threads.h"
 #include "diagnostics/records.h"
+#include "threads/threads.h"
 #include "values/process_message_impl.h"
 
 namespace cefsim {

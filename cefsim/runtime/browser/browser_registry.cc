@@ -6,8 +6,8 @@
 #include <string>
 
 #include "browser/browser_host_impl.h"
-#include "browser/threads.h"
 #include "diagnostics/records.h"
+#include "threads/threads.h"
 
 namespace cefsim {
 namespace browser {

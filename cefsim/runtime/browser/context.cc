@@ -10,10 +10,10 @@
 
 #include "browser/browser_registry.h"
 #include "browser/browser_window.h"
-#include "browser/message_loop_thread.h"
 #include "browser/scenario_player.h"
-#include "browser/threads.h"
 #include "diagnostics/records.h"
+#include "threads/message_loop_thread.h"
+#include "threads/threads.h"
 
 namespace cefsim {
 namespace browser {

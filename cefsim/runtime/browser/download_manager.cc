@@ -9,13 +9,13 @@
 
 #include "browser/browser_host_impl.h"
 #include "browser/browser_registry.h"
-#include "browser/save_dialog.h"
-#include "browser/simulated_web.h"
-#include "browser/threads.h"
 #include "diagnostics/object_counts.h"
 #include "diagnostics/records.h"
+#include "downloads/save_dialog.h"
 #include "include/cef_download_handler.h"
 #include "text/url_canon.h"
+#include "threads/threads.h"
+#include "web/simulated_web.h"
 
 namespace cefsim {
 namespace browser {

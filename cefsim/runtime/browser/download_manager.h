@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "browser/download_item_impl.h"
+#include "downloads/download_item_impl.h"
 
 namespace cefsim {
 namespace browser {

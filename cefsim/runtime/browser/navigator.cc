@@ -4,14 +4,14 @@
 #include <utility>
 
 #include "browser/browser_host_impl.h"
-#include "browser/net_error_text.h"
 #include "browser/observations.h"
 #include "browser/renderer_link.h"
 #include "browser/request_context_network.h"
-#include "browser/request_impl.h"
 #include "browser/scenario_player.h"
-#include "browser/threads.h"
 #include "text/url_canon.h"
+#include "threads/threads.h"
+#include "web/net_error_text.h"
+#include "web/request_impl.h"
 
 namespace cefsim {
 namespace browser {

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "browser/frame_impl.h"
-#include "browser/simulated_web.h"
 #include "include/internal/cef_types.h"
+#include "web/simulated_web.h"
 
 namespace cefsim {
 namespace browser {

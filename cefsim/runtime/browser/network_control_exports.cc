@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "browser/auth_demands.h"
-#include "browser/auth_records.h"
+#include "auth/auth_demands.h"
+#include "auth/auth_records.h"
 #include "browser/download_manager.h"
-#include "browser/download_message_box.h"
-#include "browser/preference_records.h"
 #include "browser/request_context_proxy.h"
-#include "browser/save_dialog.h"
 #include "cefsim/control_network.h"
+#include "downloads/download_message_box.h"
+#include "downloads/save_dialog.h"
+#include "preferences/preference_records.h"
 
 namespace {
 

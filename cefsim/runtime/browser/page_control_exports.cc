@@ -12,11 +12,11 @@
 #include "browser/observations.h"
 #include "browser/page_outcomes.h"
 #include "browser/popup.h"
-#include "browser/preference_records.h"
 #include "browser/renderer_link.h"
 #include "browser/request_context_proxy.h"
-#include "browser/threads.h"
 #include "cefsim/control_page.h"
+#include "preferences/preference_records.h"
+#include "threads/threads.h"
 
 namespace {
 

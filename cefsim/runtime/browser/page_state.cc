@@ -1,6 +1,6 @@
 #include "browser/page_state.h"
 
-#include "browser/scenario_route_push.h"
+#include "scenario/scenario_route_push.h"
 
 namespace cefsim {
 namespace browser {

@@ -1,8 +1,8 @@
 #include "browser/popup.h"
 
 #include "browser/browser_host_impl.h"
-#include "browser/simulated_web.h"
-#include "browser/threads.h"
+#include "threads/threads.h"
+#include "web/simulated_web.h"
 
 namespace cefsim {
 namespace browser {

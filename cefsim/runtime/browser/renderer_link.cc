@@ -8,8 +8,8 @@
 #include "browser/context.h"
 #include "browser/page_outcomes.h"
 #include "browser/scenario_player.h"
-#include "browser/threads.h"
 #include "diagnostics/records.h"
+#include "threads/threads.h"
 
 namespace cefsim {
 namespace browser {

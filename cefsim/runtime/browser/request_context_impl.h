@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "browser/preference_manager_impl.h"
 #include "diagnostics/object_counts.h"
 #include "include/cef_request_context.h"
 #include "include/cef_request_context_handler.h"
+#include "preferences/preference_manager_impl.h"
 
 namespace cefsim {
 namespace browser {

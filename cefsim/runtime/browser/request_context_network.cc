@@ -4,8 +4,8 @@
 #include <tuple>
 #include <utility>
 
+#include "auth/auth_demands.h"
 #include "browser/auth_challenge.h"
-#include "browser/auth_demands.h"
 #include "browser/browser_host_impl.h"
 #include "browser/download_manager.h"
 #include "browser/request_context_impl.h"

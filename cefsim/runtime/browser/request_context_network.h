@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "browser/simulated_web.h"
+#include "web/simulated_web.h"
 
 namespace cefsim {
 namespace browser {

@@ -9,17 +9,17 @@
 #include <vector>
 
 #include "browser/browser_host_impl.h"
-#include "browser/data_url.h"
 #include "browser/frame_impl.h"
 #include "browser/navigator.h"
 #include "browser/page_outcomes.h"
 #include "browser/renderer_link.h"
-#include "browser/scenario.h"
-#include "browser/scenario_route_push.h"
-#include "browser/scenario_transcript.h"
-#include "browser/simulated_web.h"
-#include "browser/threads.h"
+#include "scenario/scenario.h"
+#include "scenario/scenario_route_push.h"
+#include "scenario/scenario_transcript.h"
 #include "text/utf_convert.h"
+#include "threads/threads.h"
+#include "web/data_url.h"
+#include "web/simulated_web.h"
 
 namespace cefsim {
 namespace browser {

@@ -7,9 +7,9 @@
 #include "browser/browser_host_impl.h"
 #include "browser/context.h"
 #include "browser/observations.h"
-#include "browser/simulated_web.h"
 #include "cefsim/control_web.h"
 #include "diagnostics/object_counts.h"
+#include "web/simulated_web.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "renderer/process_command_line.h"
+#include "process/process_command_line.h"
 
 namespace cefsim {
 namespace process {

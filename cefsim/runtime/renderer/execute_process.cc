@@ -7,7 +7,7 @@
 
 #include "include/cef_app.h"
 #include "ipc/pipe_channel.h"
-#include "renderer/process_command_line.h"
+#include "process/process_command_line.h"
 #include "renderer/render_process.h"
 #include "wrapper/renderer_exports.h"
 

@@ -3,8 +3,8 @@
 #ifndef CEFSIM_RUNTIME_RENDERER_RENDER_TASK_TARGET_H_
 #define CEFSIM_RUNTIME_RENDERER_RENDER_TASK_TARGET_H_
 
-#include "browser/threads.h"
 #include "renderer/render_thread.h"
+#include "threads/threads.h"
 
 namespace cefsim {
 namespace renderer {

@@ -7,8 +7,8 @@
 #include <mutex>
 #include <utility>
 
-#include "browser/threads.h"
 #include "renderer/script_context.h"
+#include "threads/threads.h"
 
 namespace orvtest {
 

@@ -2,8 +2,8 @@
 // script engine reads it: the JSON string decoded, anything else refused.
 #include <string>
 
-#include "browser/scenario_route_push.h"
 #include "gtest/gtest.h"
+#include "scenario/scenario_route_push.h"
 #include "text/json_string_escape.h"
 
 namespace cefsim {

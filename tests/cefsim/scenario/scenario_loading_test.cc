@@ -8,8 +8,8 @@
 #include <string>
 
 #include "browser/scenario_player.h"
-#include "browser/simulated_web.h"
 #include "gtest/gtest.h"
+#include "web/simulated_web.h"
 
 namespace cefsim {
 namespace browser {

@@ -2,8 +2,8 @@
 // malformed one is refused at.
 #include <string>
 
-#include "browser/scenario.h"
 #include "gtest/gtest.h"
+#include "scenario/scenario.h"
 
 namespace cefsim {
 namespace browser {

@@ -2,9 +2,9 @@
 // form the demo's checks read.
 #include <string>
 
-#include "browser/scenario_transcript.h"
 #include "gtest/gtest.h"
 #include "query_outcomes.h"
+#include "scenario/scenario_transcript.h"
 
 namespace cefsim {
 namespace browser {

@@ -1,4 +1,4 @@
-#include "browser/preference_records.h"
+#include "preferences/preference_records.h"
 
 #include <mutex>
 

@@ -1,4 +1,4 @@
-#include "browser/net_error_text.h"
+#include "web/net_error_text.h"
 
 namespace cefsim {
 namespace browser {

@@ -1,4 +1,4 @@
-#include "browser/data_url.h"
+#include "web/data_url.h"
 
 #include <algorithm>
 #include <cctype>

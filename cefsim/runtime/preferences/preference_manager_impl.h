@@ -9,10 +9,10 @@
 #include <string>
 #include <utility>
 
-#include "browser/preference_records.h"
-#include "browser/preference_store.h"
-#include "browser/threads.h"
 #include "include/cef_preference.h"
+#include "preferences/preference_records.h"
+#include "preferences/preference_store.h"
+#include "threads/threads.h"
 
 namespace cefsim {
 namespace browser {

@@ -1,10 +1,10 @@
-#include "browser/auth_demands.h"
+#include "auth/auth_demands.h"
 
 #include <map>
 #include <mutex>
 #include <utility>
 
-#include "browser/simulated_web.h"
+#include "web/simulated_web.h"
 
 namespace cefsim {
 namespace browser {

@@ -1,11 +1,11 @@
-#include "browser/threads.h"
+#include "threads/threads.h"
 
 #include <map>
 #include <mutex>
 #include <utility>
 
-#include "browser/message_loop_thread.h"
 #include "diagnostics/records.h"
+#include "threads/message_loop_thread.h"
 
 namespace cefsim {
 namespace browser {

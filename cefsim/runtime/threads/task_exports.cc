@@ -1,6 +1,6 @@
 // The C exports for CEF's threads and tasks.
-#include "browser/threads.h"
 #include "diagnostics/records.h"
+#include "threads/threads.h"
 #include "wrapper/browser_exports.h"
 
 namespace {

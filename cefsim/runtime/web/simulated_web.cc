@@ -1,11 +1,11 @@
-#include "browser/simulated_web.h"
+#include "web/simulated_web.h"
 
 #include <map>
 #include <mutex>
 
-#include "browser/data_url.h"
 #include "include/internal/cef_types.h"
 #include "text/url_canon.h"
+#include "web/data_url.h"
 
 namespace cefsim {
 namespace browser {

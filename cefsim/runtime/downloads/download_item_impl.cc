@@ -1,4 +1,4 @@
-#include "browser/download_item_impl.h"
+#include "downloads/download_item_impl.h"
 
 #include "diagnostics/records.h"
 

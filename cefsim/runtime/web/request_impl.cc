@@ -1,4 +1,4 @@
-#include "browser/request_impl.h"
+#include "web/request_impl.h"
 
 #include "diagnostics/records.h"
 

@@ -1,4 +1,4 @@
-#include "browser/preference_store.h"
+#include "preferences/preference_store.h"
 
 #include <memory>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "browser/auth_records.h"
+#include "auth/auth_records.h"
 
 #include <mutex>
 

@@ -1,4 +1,4 @@
-#include "browser/scenario_transcript.h"
+#include "scenario/scenario_transcript.h"
 
 #include <stdio.h>
 

@@ -1,4 +1,4 @@
-#include "browser/message_loop_thread.h"
+#include "threads/message_loop_thread.h"
 
 #include <condition_variable>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "renderer/process_command_line.h"
+#include "process/process_command_line.h"
 
 // windows.h must come first: shellapi.h relies on its macros.
 #include <windows.h>

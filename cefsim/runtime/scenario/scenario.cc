@@ -1,4 +1,4 @@
-#include "browser/scenario.h"
+#include "scenario/scenario.h"
 
 namespace cefsim {
 namespace browser {

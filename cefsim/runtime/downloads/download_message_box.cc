@@ -1,4 +1,4 @@
-#include "browser/download_message_box.h"
+#include "downloads/download_message_box.h"
 
 namespace cefsim {
 namespace browser {

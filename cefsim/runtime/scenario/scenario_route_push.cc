@@ -1,4 +1,4 @@
-#include "browser/scenario_route_push.h"
+#include "scenario/scenario_route_push.h"
 
 #include <stdint.h>
 

@@ -1,4 +1,4 @@
-#include "browser/save_dialog.h"
+#include "downloads/save_dialog.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -7,7 +7,7 @@
 #include <mutex>
 #include <utility>
 
-#include "browser/threads.h"
+#include "threads/threads.h"
 
 namespace cefsim {
 namespace browser {
