@@ -25,6 +25,8 @@ function(orv_add_gtest name)
   else()
     target_link_libraries(${name} PRIVATE gtest_main gmock ${ARG_LIBS})
   endif()
+  # wine-run starts the session keeper before the program it runs.
+  add_dependencies(${name} orv_wine_session)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 60)
   endif()

@@ -341,7 +341,12 @@ bool BrowserHostImpl::OnWindowClose() {
 
 void BrowserHostImpl::OnWindowDestroyed() {
   window_destroyed_ = true;
-  CloseBrowser(true);
+  // The window is still being destroyed here (WM_NCDESTROY). The browser
+  // goes, and OnBeforeClose comes, once it is gone: a client that looks for
+  // the window from OnBeforeClose on finds none.
+  CefRefPtr<BrowserHostImpl> self(this);
+  if (!PostTask(TID_UI, [self] { self->CloseBrowser(true); }))
+    CloseBrowser(true);
 }
 
 void BrowserHostImpl::DestroyBrowser() {

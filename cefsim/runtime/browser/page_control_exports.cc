@@ -31,6 +31,30 @@ bool OnUi(int browser_id, std::function<void(BrowserHostImpl*)> work) {
                                    [browser, work] { work(browser.get()); });
 }
 
+// Runs |work| on the UI thread and waits until it has run. False, without
+// running it, once the UI thread takes no tasks. Not on the UI thread.
+bool RunOnUiAndWait(const std::function<void()>& work) {
+  std::mutex lock;
+  std::condition_variable done_signal;
+  bool done = false;
+  const bool posted = cefsim::browser::PostTask(TID_UI, [&] {
+    work();
+    std::lock_guard<std::mutex> guard(lock);
+    done = true;
+    done_signal.notify_one();
+  });
+  if (!posted)
+    return false;
+  std::unique_lock<std::mutex> guard(lock);
+  done_signal.wait(guard, [&] { return done; });
+  return true;
+}
+
+// How long a killed renderer's end may take to reach the browser process:
+// past the renderer host's own wait for the process to end.
+constexpr ULONGLONG kKillNoticeTimeoutMs = 15000;
+constexpr DWORD kKillNoticePollMs = 5;
+
 }  // namespace
 
 int cefsim_page_open_popup(int browser_id,
@@ -157,32 +181,40 @@ int cefsim_page_sync(int browser_id, int timeout_ms) {
 
 namespace {
 
-// Runs |end| on the renderer host of |browser_id| on the UI thread and waits
-// for it. 0 when the browser has no renderer.
+// Runs |end| on the renderer host of |browser_id| on the UI thread, then
+// waits until the browser process has heard of the end. 0 when the browser
+// has no renderer.
 int EndRenderer(
     int browser_id,
     const std::function<void(cefsim::process::RendererHost*)>& end) {
   CefRefPtr<BrowserHostImpl> browser = cefsim::browser::FindBrowser(browser_id);
   if (!browser)
     return 0;
-  std::mutex lock;
-  std::condition_variable done_signal;
-  bool done = false;
-  bool ended = false;
-  const bool posted = cefsim::browser::PostTask(TID_UI, [&] {
+  int ended_serial = 0;
+  const bool ran = RunOnUiAndWait([&] {
     if (cefsim::browser::RendererLink* renderer = browser->renderer()) {
+      ended_serial = renderer->serial();
       end(renderer->host());
-      ended = true;
     }
-    std::lock_guard<std::mutex> guard(lock);
-    done = true;
-    done_signal.notify_one();
   });
-  if (!posted)
+  if (!ran || !ended_serial)
     return 0;
-  std::unique_lock<std::mutex> guard(lock);
-  done_signal.wait(guard, [&] { return done; });
-  return ended ? 1 : 0;
+  // The browser process hears of the end a moment later, through the broken
+  // pipe, as Chromium does through its channel. Until then it still counts
+  // on the dead renderer, and a navigation it commits there is lost, in
+  // Chromium too. Returning once it knows keeps the caller's next step (a
+  // reload, say) from racing that news.
+  const ULONGLONG deadline = GetTickCount64() + kKillNoticeTimeoutMs;
+  bool noticed = false;
+  while (RunOnUiAndWait([&] {
+    const cefsim::browser::RendererLink* renderer = browser->renderer();
+    noticed = !renderer || renderer->serial() != ended_serial;
+  })) {
+    if (noticed || GetTickCount64() >= deadline)
+      break;
+    Sleep(kKillNoticePollMs);
+  }
+  return 1;
 }
 
 }  // namespace

@@ -45,20 +45,27 @@ std::unique_ptr<PipeChannel> PipeChannel::Connect(const std::wstring& name) {
 PipeChannel::PipeChannel(HANDLE pipe, bool is_server)
     : pipe_(pipe),
       stop_event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      send_event_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
       is_server_(is_server),
-      connected_(!is_server) {}
+      connected_(!is_server),
+      connected_event_(CreateEventW(nullptr, TRUE, !is_server, nullptr)) {}
 
 PipeChannel::~PipeChannel() {
   Close();
   if (reader_.joinable())
     reader_.join();
+  if (writer_.joinable())
+    writer_.join();
   CloseHandle(pipe_);
   CloseHandle(stop_event_);
+  CloseHandle(send_event_);
+  CloseHandle(connected_event_);
 }
 
 void PipeChannel::Start(Callbacks callbacks, DWORD connect_timeout_ms) {
   callbacks_ = std::move(callbacks);
   reader_ = std::thread(&PipeChannel::ReadLoop, this, connect_timeout_ms);
+  writer_ = std::thread(&PipeChannel::WriteLoop, this);
 }
 
 void PipeChannel::Close() {
@@ -103,8 +110,37 @@ bool PipeChannel::Send(const std::string& frame) {
   const uint32_t size = static_cast<uint32_t>(frame.size());
   memcpy(&data[0], &size, sizeof(size));
   data += frame;
+  {
+    std::lock_guard<std::mutex> guard(queue_lock_);
+    outgoing_.push_back(std::move(data));
+  }
+  SetEvent(send_event_);
+  return true;
+}
 
-  std::lock_guard<std::mutex> guard(write_lock_);
+// Writer thread.
+void PipeChannel::WriteLoop() {
+  HANDLE connected[] = {connected_event_, stop_event_};
+  if (WaitForMultipleObjects(2, connected, FALSE, INFINITE) != WAIT_OBJECT_0)
+    return;
+  HANDLE waits[] = {send_event_, stop_event_};
+  for (;;) {
+    std::deque<std::string> frames;
+    {
+      std::lock_guard<std::mutex> guard(queue_lock_);
+      frames.swap(outgoing_);
+    }
+    for (const std::string& data : frames) {
+      if (!WriteAll(data))
+        return;
+    }
+    if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0)
+      return;
+  }
+}
+
+// Writer thread.
+bool PipeChannel::WriteAll(const std::string& data) {
   size_t offset = 0;
   while (offset < data.size()) {
     OVERLAPPED request = {};
@@ -146,6 +182,8 @@ bool PipeChannel::WaitForClient(HANDLE abandon, DWORD timeout_ms) {
     }
   }
   CloseHandle(request.hEvent);
+  if (connected)
+    SetEvent(connected_event_);
   return connected;
 }
 

@@ -63,7 +63,9 @@ CEFSIM_EXPORT int cefsim_forget_history(void);
 CEFSIM_EXPORT int cefsim_page_sync(int browser_id, int timeout_ms);
 
 // Kills the renderer process of |browser_id| as the operating system
-// would. Returns 0 when the browser has no renderer.
+// would, and returns once the browser process has heard of it (the client's
+// OnRenderProcessTerminated has run). Returns 0 when the browser has no
+// renderer. Not on the UI thread.
 CEFSIM_EXPORT int cefsim_os_kill_renderer(int browser_id);
 // Ends the renderer process of |browser_id| with |exit_code|, as
 // TerminateProcess does. Returns 0 when the browser has no renderer.
