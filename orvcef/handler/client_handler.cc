@@ -67,7 +67,14 @@ bool OrvCefHandler::OnBeforePopup(
     windowInfo.bounds.x = x;
     windowInfo.bounds.y = y;
   }
-  // The popup keeps this client, so it joins the registry.
+  // The popup keeps this client, so it joins the registry. Until it is
+  // there, shutdown must wait for it too: CEF requires every browser, one
+  // still being created included, to be closed before CefShutdown.
+  {
+    std::lock_guard<std::mutex> guard(browsers_lock_);
+    ++popups_expected_;
+    all_closed_ = false;
+  }
   return false;
 }
 
@@ -90,7 +97,9 @@ void OrvCefHandler::RegisterBrowser(CefRefPtr<CefBrowser> browser) {
     if (browsers_.empty())
       main_window_ = WindowOf(browser);
     browsers_.push_back(OpenBrowser{browser});
-    if (main_expected_) {
+    if (browser->IsPopup() && popups_expected_ > 0)
+      --popups_expected_;
+    if (main_expected_ && !browser->IsPopup()) {
       main_expected_ = false;
       if (pending_url_serial_ > main_url_serial_)
         late_url = std::move(pending_url_);
@@ -142,7 +151,12 @@ void OrvCefHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser) {
   }
   // No CefQuitMessageLoop here: CEF runs its own message loop on this
   // thread, and CEF allows that call only on the thread that initialised it.
-  all_closed_ = true;
+  std::lock_guard<std::mutex> guard(browsers_lock_);
+  UpdateAllClosed();
+}
+
+void OrvCefHandler::UpdateAllClosed() {
+  all_closed_ = browsers_.empty() && !main_expected_ && popups_expected_ == 0;
 }
 
 void OrvCefHandler::OnRenderProcessTerminated(CefRefPtr<CefBrowser> browser,
@@ -200,6 +214,8 @@ void OrvCefHandler::ExpectMainBrowser() {
   ORVCEF_REQUIRE_UI_THREAD();
   std::lock_guard<std::mutex> guard(browsers_lock_);
   main_expected_ = true;
+  // Shutdown waits for the main browser from the moment it is asked for.
+  all_closed_ = false;
 }
 
 void OrvCefHandler::MainBrowserRequested(uint64_t url_serial) {
@@ -213,6 +229,7 @@ void OrvCefHandler::MainBrowserAbandoned() {
   std::lock_guard<std::mutex> guard(browsers_lock_);
   main_expected_ = false;
   pending_url_.clear();
+  UpdateAllClosed();
 }
 
 bool OrvCefHandler::LoadStartUrl(const std::wstring& url, uint64_t url_serial) {

@@ -143,6 +143,9 @@ class OrvCefHandler : public CefClient,
 
   // CEF's UI thread: OnAfterCreated's work, which may throw.
   void RegisterBrowser(CefRefPtr<CefBrowser> browser);
+  // No browser is open, expected as the main browser, or on its way as a
+  // popup. Caller holds |browsers_lock_|.
+  void UpdateAllClosed();
   // CEF's UI thread: asks whether to open a finished download, and opens it.
   void OfferToOpen(CefRefPtr<CefBrowser> browser,
                    CefRefPtr<CefDownloadItem> download_item);
@@ -173,6 +176,9 @@ class OrvCefHandler : public CefClient,
   // Guarded by |browsers_lock_|: the main browser is expected, the serial of
   // the URL it was or will be created with, and a newer URL to load.
   bool main_expected_ = false;
+  // Popups CEF was allowed to create (OnBeforePopup) that have not reached
+  // OnAfterCreated yet.
+  int popups_expected_ = 0;
   uint64_t main_url_serial_ = 0;
   std::wstring pending_url_;
   uint64_t pending_url_serial_ = 0;

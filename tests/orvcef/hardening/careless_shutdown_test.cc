@@ -16,6 +16,7 @@
 #include "cefsim/control_page.h"
 #include "cefsim/control_web.h"
 #include "hardened_host.h"
+#include "violations.h"
 #include "wait.h"
 
 namespace orvtest {
@@ -279,8 +280,12 @@ TEST_F(CarelessShutdownTest, BrowserThatCannotCloseIsLeftToCefShutdown) {
   EXPECT_GE(host.frame()->close_count(), 1);
   EXPECT_TRUE(IsWindow(host.frame()->top()));
   EXPECT_FALSE(IsWindow(popup));
-  // The kit waited its limit, then CefShutdown closed what was left.
+  // The kit waited its limit, then CefShutdown closed what was left. CEF's
+  // own wrapper, in a debug build, objects to the callbacks that brings
+  // after it has marked the shutdown; a release build goes on. That is the
+  // price of a host window that will not let the browser go.
   EXPECT_EQ(1, cefsim_note_count("shutdown-with-browsers"));
+  TakeViolations("Object reference incorrectly held at CefShutdown");
   EXPECT_LT(took, static_cast<ULONGLONG>(kTermLimitMs));
 }
 

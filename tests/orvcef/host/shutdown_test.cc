@@ -47,6 +47,9 @@ TEST_F(ShutdownTest, TermWhileMainBrowserIsBeingCreated) {
   Terminate();
   EXPECT_FALSE(kit_.Initialized());
   EXPECT_EQ(0, cefsim_live_browser_count());
+  // A main browser asked for but not yet created is waited for and closed
+  // like any other: CEF requires every browser closed before CefShutdown.
+  EXPECT_EQ(0, cefsim_note_count("shutdown-with-browsers"));
 }
 
 TEST_F(ShutdownTest, StartAfterTermIsRefusedWithoutTouchingCef) {
