@@ -103,6 +103,12 @@ void FrameImpl::LoadRequest(CefRefPtr<CefRequest> request) {
 }
 
 void FrameImpl::LoadURL(const CefString& url) {
+  // CEF's wrapper checks the URL before anything else: a debug build stops
+  // on an empty one, a release build drops it.
+  if (url.empty()) {
+    ReportViolation("Check failed: !url.empty(). ");
+    return;
+  }
   CefRefPtr<BrowserHostImpl> browser = Browser();
   if (!browser) {
     RecordNote("detached-frame-call", "LoadURL on a frame that went away");
@@ -114,8 +120,12 @@ void FrameImpl::LoadURL(const CefString& url) {
 void FrameImpl::ExecuteJavaScript(const CefString& code,
                                   const CefString& script_url,
                                   int start_line) {
-  if (code.empty())
-    return;  // CEF drops empty code before anything else.
+  // CEF's wrapper checks the code before anything else: a debug build stops
+  // on empty code, a release build drops it.
+  if (code.empty()) {
+    ReportViolation("Check failed: !code.empty(). ");
+    return;
+  }
   CefRefPtr<BrowserHostImpl> browser = Browser();
   if (!browser) {
     RecordNote("detached-frame-call",

@@ -185,7 +185,9 @@ TEST_F(NavigationTest, ScriptsAreRecordedInOrderWithCefsLineRule) {
   Load("http://app.test/");
   CefRefPtr<CefFrame> frame = browser_->GetMainFrame();
   frame->ExecuteJavaScript("first()", "http://app.test/a.js", 0);
+  // Empty code is a failed check in CEF's wrapper, and is dropped.
   frame->ExecuteJavaScript("", "http://app.test/empty.js", 3);
+  EXPECT_EQ(1, orvtest::TakeViolations("Check failed: !code.empty()"));
   frame->ExecuteJavaScript("second()", "", -4);
   frame->ExecuteJavaScript("third()", "x.js", 7);
   const int64_t id = frame->GetIdentifier();

@@ -4,6 +4,7 @@
 
 #include "gtest/gtest.h"
 #include "include/cef_parser.h"
+#include "violations.h"
 
 namespace {
 
@@ -86,7 +87,9 @@ TEST(ParserTest, EncodesUriBase64AndJsonText) {
   value->SetDictionary(dict);
   EXPECT_EQ("{\"b\":true,\"n\":1}",
             CefWriteJSON(value, JSON_WRITER_DEFAULT).ToString());
+  // No value is a failed check in CEF's wrapper, and an empty text.
   EXPECT_EQ("", CefWriteJSON(nullptr, JSON_WRITER_DEFAULT).ToString());
+  EXPECT_EQ(1, orvtest::TakeViolations("Check failed: node.get()"));
 }
 
 }  // namespace
