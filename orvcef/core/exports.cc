@@ -58,14 +58,21 @@ void WINAPI OrvCefSetMsgWnd(HWND message_window) {
 
 void WINAPI OrvCefReloadMainBrowser(void) {
   orvcef::CallWithoutThrowing([] {
+    if (orvcef::State().terminating())
+      return;
     CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
-    if (handler)
+    if (handler && !orvcef::State().terminating())
       handler->ReloadMainBrowser();
   });
 }
 
 void WINAPI OrvCefRunJs(LPCWSTR script) {
   orvcef::CallWithoutThrowing([&] {
+    // The browsers are closing: a script now would only queue up behind
+    // the closing on CEF's UI thread, and a host thread that keeps sending
+    // them could hold the closing off.
+    if (orvcef::State().terminating())
+      return;
     CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
     if (handler)
       orvcef::RunMainFrameScript(handler->FrontBrowser(), script);
@@ -84,7 +91,7 @@ void WINAPI OrvCefSetProxy(LPCWSTR server, LPCWSTR user, LPCWSTR password) {
     if (!orvcef::State().UpdateProxy(server, user, password))
       return;
     CefRefPtr<orvcef::OrvCefHandler> handler = ClientHandler();
-    if (handler)
+    if (handler && !orvcef::State().terminating())
       handler->ReloadMainBrowser();
   });
 }
