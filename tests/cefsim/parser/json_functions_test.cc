@@ -4,6 +4,7 @@
 
 #include "gtest/gtest.h"
 #include "include/cef_parser.h"
+#include "violations.h"
 
 namespace {
 
@@ -52,7 +53,6 @@ TEST(JsonFunctionsTest, RefusesWithChromiumsReasons) {
        "Line: 1, column: 2, Dictionary keys must be quoted."},
       {"[\n  1,\n  nul\n]", JSON_PARSER_RFC,
        "Line: 3, column: 3, Syntax error."},
-      {"", JSON_PARSER_RFC, "Line: 1, column: 1, Unexpected token."},
       {"// no comments\n1", JSON_PARSER_RFC,
        "Line: 1, column: 1, Unexpected token."},
   };
@@ -67,8 +67,15 @@ TEST(JsonFunctionsTest, RefusesWithChromiumsReasons) {
               CefParseJSON(row.json, row.options) != nullptr)
         << row.json;
   }
-  // Nothing to parse is no value, without a parse.
+  // Nothing to parse is no value, without a parse; an empty text or no
+  // buffer at all is a failed check in CEF's wrapper too.
+  CefString error("untouched");
+  EXPECT_FALSE(CefParseJSONAndReturnError("", JSON_PARSER_RFC, error));
+  EXPECT_EQ("untouched", error.ToString());
+  EXPECT_FALSE(CefParseJSON(CefString(), JSON_PARSER_RFC));
+  EXPECT_EQ(2, orvtest::TakeViolations("Check failed: !json_string.empty()"));
   EXPECT_FALSE(CefParseJSON(nullptr, 0, JSON_PARSER_RFC));
+  EXPECT_EQ(1, orvtest::TakeViolations("Check failed: json."));
   EXPECT_FALSE(CefParseJSON("1", 0, JSON_PARSER_RFC));
 }
 

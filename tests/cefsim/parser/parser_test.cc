@@ -63,6 +63,8 @@ TEST(ParserTest, RefusesInvalidUrlsAndLeavesPartsAlone) {
     EXPECT_FALSE(CefParseURL(url, parts));
     EXPECT_EQ("untouched", Part(parts.host));
   }
+  // The empty URL is refused by CEF's wrapper, as a failed check.
+  EXPECT_EQ(1, orvtest::TakeViolations("Check failed: !url.empty()"));
 }
 
 TEST(ParserTest, EncodesUriBase64AndJsonText) {
