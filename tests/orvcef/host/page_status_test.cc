@@ -163,7 +163,11 @@ TEST_F(PageStatusTest, HostTemplatesAreFilledLeftToRight) {
     kit_.SetErrorPage(c.page_template);
     cefsim_web_fail(c.failed_url, -105, 0);
     Visit(c.failed_url);
-    ASSERT_TRUE(ShowsErrorPage(MainFrameId()));
+    // The error page is a navigation of its own after the failed one; the
+    // previous row's page may still be showing until it commits.
+    EXPECT_TRUE(WaitUntil([&] {
+      return ShowsErrorPage(MainFrameId()) && MainHtml() == c.page;
+    }));
     EXPECT_EQ(c.page, MainHtml());
   }
 }
