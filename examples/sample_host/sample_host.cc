@@ -23,7 +23,6 @@
 #include <windows.h>
 
 #include <shellapi.h>
-#include <stdio.h>
 #include <time.h>
 
 #include <string>
@@ -101,9 +100,14 @@ std::string ToUtf8(const std::wstring& text) {
   return utf8;
 }
 
+// One write per line: the simulated runtime prints its "page:" lines to the
+// same output from its own threads, and a line written in pieces could be
+// cut in two by one of them.
 void Say(const std::string& line) {
-  printf("host: %s\n", line.c_str());
-  fflush(stdout);
+  const std::string text = "host: " + line + "\n";
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(),
+            static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 // --- The message window: the page's requests -------------------------------

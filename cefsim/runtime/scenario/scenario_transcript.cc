@@ -1,6 +1,6 @@
 #include "scenario/scenario_transcript.h"
 
-#include <stdio.h>
+#include <windows.h>
 
 #include <mutex>
 
@@ -42,9 +42,12 @@ std::string QueryOutcomeLine(const std::string& request,
 void PrintTranscriptLine(const std::string& line) {
   static std::mutex* lock = new std::mutex();
   std::lock_guard<std::mutex> guard(*lock);
+  // One write per line: the host prints its own lines to the same output,
+  // and a line the C runtime wrote in pieces could be cut in two by one.
   const std::string text = line + "\n";
-  fwrite(text.data(), 1, text.size(), stdout);
-  fflush(stdout);
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(),
+            static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 }  // namespace browser
