@@ -107,12 +107,26 @@ void OrvCefHandler::RegisterBrowser(CefRefPtr<CefBrowser> browser) {
     }
   }
   // A start URL stored after the main browser was requested with an older
-  // one: the browser ends up where the host last sent it.
+  // one: the browser ends up where the host last sent it. A load asked for
+  // here would be overtaken by the browser's own first navigation, which
+  // CEF starts after this callback, so that navigation is replaced when it
+  // comes (TakeLateStartUrl).
   if (!late_url.empty()) {
-    CefRefPtr<CefFrame> frame = browser->GetMainFrame();
-    if (frame)
-      frame->LoadURL(late_url);
+    std::lock_guard<std::mutex> guard(browsers_lock_);
+    late_start_url_ = std::move(late_url);
+    late_start_browser_ = browser->GetIdentifier();
   }
+}
+
+std::wstring OrvCefHandler::TakeLateStartUrl(CefRefPtr<CefBrowser> browser) {
+  std::lock_guard<std::mutex> guard(browsers_lock_);
+  if (late_start_url_.empty() ||
+      late_start_browser_ != browser->GetIdentifier()) {
+    return std::wstring();
+  }
+  std::wstring url = std::move(late_start_url_);
+  late_start_url_.clear();
+  return url;
 }
 
 bool OrvCefHandler::DoClose(CefRefPtr<CefBrowser> browser) {

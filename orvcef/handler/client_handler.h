@@ -143,6 +143,9 @@ class OrvCefHandler : public CefClient,
 
   // CEF's UI thread: OnAfterCreated's work, which may throw.
   void RegisterBrowser(CefRefPtr<CefBrowser> browser);
+  // CEF's UI thread: the start URL the main browser |browser| is to show
+  // instead of the one it was created with, once; empty when there is none.
+  std::wstring TakeLateStartUrl(CefRefPtr<CefBrowser> browser);
   // No browser is open, expected as the main browser, or on its way as a
   // popup. Caller holds |browsers_lock_|.
   void UpdateAllClosed();
@@ -179,6 +182,10 @@ class OrvCefHandler : public CefClient,
   // Popups CEF was allowed to create (OnBeforePopup) that have not reached
   // OnAfterCreated yet.
   int popups_expected_ = 0;
+  // A newer start URL for the main browser's first navigation, and the
+  // browser it is for.
+  std::wstring late_start_url_;
+  int late_start_browser_ = 0;
   uint64_t main_url_serial_ = 0;
   std::wstring pending_url_;
   uint64_t pending_url_serial_ = 0;

@@ -30,7 +30,17 @@ bool OrvCefHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> browser,
   });
   if (router_)
     CallWithoutThrowing([&] { router_->OnBeforeBrowse(browser, frame); });
-  return false;
+  // The main browser's first navigation, when the host sent it elsewhere
+  // while it was being created: that navigation gives way to the newer URL.
+  return CallWithoutThrowing(false, [&] {
+    if (!frame->IsMain())
+      return false;
+    const std::wstring late_url = TakeLateStartUrl(browser);
+    if (late_url.empty() || request->GetURL().ToWString() == late_url)
+      return false;
+    frame->LoadURL(late_url);
+    return true;
+  });
 }
 
 bool OrvCefHandler::GetAuthCredentials(CefRefPtr<CefBrowser> browser,
