@@ -43,9 +43,9 @@ bool ParseUrl(std::string_view input, UrlParts* parts);
 // Just the canonical spec; false where ParseUrl fails.
 bool CanonicalizeUrl(std::string_view input, std::string* spec);
 
-// The canonical spec with its components, and whether the scheme is a
-// standard one (file: included); false where ParseUrl fails, with what was
-// written of the spec so far in |spec| (GURL's possibly invalid spec).
+// The canonical URL text with its components, and whether the scheme is a
+// standard one (file: included); false where ParseUrl fails, with the URL
+// text written so far in |spec| (as GURL keeps an invalid URL's text).
 bool CanonicalizeUrl(std::string_view input,
                      std::string* spec,
                      Parsed* parsed,
