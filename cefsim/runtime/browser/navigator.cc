@@ -55,6 +55,8 @@ void Navigator::Navigate(CefRefPtr<FrameImpl> frame,
   if (!frame || !frame->IsValid())
     return;
   const std::string canonical = CanonicalUrl(url);
+  UpdateBrowserRecord(browser_->id(),
+                      [](BrowserRecord* record) { record->loading = true; });
   UpdateFrameRecord(frame->id(), [&](FrameRecord* record) {
     record->navigations.push_back(canonical);
   });
@@ -121,6 +123,8 @@ void Navigator::StopAll() {
   navigations_.clear();
   by_frame_.clear();
   loading_count_ = 0;
+  UpdateBrowserRecord(browser_->id(),
+                      [](BrowserRecord* record) { record->loading = false; });
 }
 
 void Navigator::PostStep(uint64_t serial, void (Navigator::*step)(uint64_t)) {
@@ -338,6 +342,8 @@ void Navigator::LoadingStarted() {
 void Navigator::LoadingStopped() {
   if (loading_count_ == 0 || --loading_count_ > 0)
     return;
+  UpdateBrowserRecord(browser_->id(),
+                      [](BrowserRecord* record) { record->loading = false; });
   CefRefPtr<CefClient> client = browser_->client();
   if (CefRefPtr<CefLoadHandler> load =
           client ? client->GetLoadHandler() : nullptr) {

@@ -39,6 +39,10 @@ struct BrowserRecord {
   int opener_id = 0;
   HWND window = nullptr;
   std::string title;  // Last title reported through OnTitleChange.
+  // A navigation is under way: set as one starts, cleared once the last
+  // one has ended, so it is never seen clear between a navigation's record
+  // and its end.
+  bool loading = false;
   int renderer_launches = 0;
   int renderer_ends = 0;           // Ends the browser has handled.
   std::vector<int64_t> frame_ids;  // Every frame it ever had, in order.

@@ -203,6 +203,10 @@ int cefsim_browser_renderer_ends(int browser_id) {
   return Browser(browser_id).renderer_ends;
 }
 
+int cefsim_browser_is_loading(int browser_id) {
+  return Browser(browser_id).loading ? 1 : 0;
+}
+
 int cefsim_browser_title(int browser_id, char* buffer, int size) {
   BrowserRecord record;
   if (!cefsim::browser::ReadBrowserRecord(browser_id, &record))

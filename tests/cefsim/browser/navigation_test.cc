@@ -131,7 +131,17 @@ TEST_F(NavigationTest, SubFramesLoadBeforeTheirParentEnds) {
   cefsim_web_add_subframe("http://app.test/outer", "http://app.test/a");
   cefsim_web_add_subframe("http://app.test/outer", "http://nowhere.test/b");
   cefsim_web_serve("http://app.test/a", 200, "A", "");
+  // Tests read whether the browser loads from any thread: still so while a
+  // sub-frame fails inside the outer load, no more once the load stopped.
+  const int id = browser_->GetIdentifier();
+  int loading_in_sub_frame = -1;
+  client_->on_load_error = [&](CefRefPtr<CefFrame>) {
+    loading_in_sub_frame = cefsim_browser_is_loading(id);
+  };
   const std::vector<std::string> events = Load("http://app.test/outer");
+  client_->on_load_error = nullptr;
+  EXPECT_EQ(1, loading_in_sub_frame);
+  EXPECT_EQ(0, cefsim_browser_is_loading(id));
   auto index = [&](const std::string& event) {
     for (size_t i = 0; i < events.size(); ++i) {
       if (events[i] == event)

@@ -128,10 +128,8 @@ TEST_F(ExportInputTest, HostileTextWhileRunningIsUsedWhole) {
     if (input.text) {
       std::wstring list(input.text);
       list.push_back(L'\0');
-      kit_.Start(nullptr, nullptr, L"https://app.example/", list.c_str(), 0);
-      ASSERT_TRUE(WaitUntil(
-          [&] { return ControlText(cefsim_frame_url, main) == kAppUrl; }));
-      ASSERT_TRUE(cefsim_page_sync(MainBrowserId(), kDefaultTimeoutMs));
+      ASSERT_TRUE(StartAgainAndWait(L"https://app.example/", list.c_str()));
+      ASSERT_EQ(kAppUrl, ControlText(cefsim_frame_url, main));
       const PageOutcome refused = Query("refused");
       ASSERT_TRUE(refused.answered);
       EXPECT_FALSE(refused.success);

@@ -73,6 +73,7 @@ TEST_F(FaultTest, RendererKilledWithQueriesPendingThenReloadServesAgain) {
       [&] { return cefsim_browser_renderer_launches(browser) == 2; }));
   ASSERT_TRUE(WaitUntil([&] {
     return cefsim_frame_navigation_count(MainFrameId()) > 1 &&
+           !cefsim_browser_is_loading(browser) &&
            cefsim_page_sync(browser, kDefaultTimeoutMs);
   }));
   host_->set_reply_writer(

@@ -82,6 +82,19 @@ HWND KitHostTest::WaitForMainBrowser() {
   return window;
 }
 
+bool KitHostTest::StartAgainAndWait(const wchar_t* url,
+                                    const wchar_t* host_list) {
+  const int browser = MainBrowserId();
+  const int64_t frame = MainFrameId();
+  const int before = cefsim_frame_navigation_count(frame);
+  kit_.Start(nullptr, nullptr, url, host_list, 0);
+  const bool ended = WaitUntil([&] {
+    return cefsim_frame_navigation_count(frame) > before &&
+           !cefsim_browser_is_loading(browser);
+  });
+  return ended && cefsim_page_sync(browser, kDefaultTimeoutMs);
+}
+
 void KitHostTest::Terminate() {
   if (terminated_)
     return;

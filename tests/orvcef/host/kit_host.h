@@ -64,6 +64,12 @@ class KitHostTest : public ::testing::Test {
              DWORD flags = 0);
   // Waits for the main browser's window, its first page and its renderer.
   HWND WaitForMainBrowser();
+  // The running kit's OrvCefStart with |url| and |host_list|, then waits
+  // until the main browser's navigation has ended and its renderer caught
+  // up, so that the page queried next is the new one, not the one it
+  // replaces (the URL alone cannot tell them apart when it is the same).
+  // False when no navigation ended in time.
+  bool StartAgainAndWait(const wchar_t* url, const wchar_t* host_list);
   void Terminate();
 
   // The simulated runtime's view of the main browser.

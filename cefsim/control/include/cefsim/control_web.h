@@ -80,6 +80,9 @@ CEFSIM_EXPORT int cefsim_browser_renderer_launches(int browser_id);
 CEFSIM_EXPORT int cefsim_browser_renderer_ends(int browser_id);
 // The title last reported for the browser through OnTitleChange.
 CEFSIM_EXPORT int cefsim_browser_title(int browser_id, char* buffer, int size);
+// Whether a navigation of the browser is under way; set before the
+// navigation shows in cefsim_frame_navigation_count, cleared when it ends.
+CEFSIM_EXPORT int cefsim_browser_is_loading(int browser_id);
 // Every frame the browser ever had, main frame first; returns the count.
 CEFSIM_EXPORT int cefsim_browser_frame_ids(int browser_id,
                                            int64_t* ids,
