@@ -180,6 +180,21 @@ std::string UnescapeUrlComponent(std::string_view text, int rules) {
   return out;
 }
 
+std::string UnescapeBinaryUrlComponent(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned char byte = 0;
+    if (UnescapeByteAt(text, i, &byte)) {
+      out.push_back(static_cast<char>(byte));
+      i += 2;
+    } else {
+      out.push_back(text[i]);
+    }
+  }
+  return out;
+}
+
 std::u16string UnescapeAndDecodeUtf8UrlComponent(std::string_view text,
                                                  int rules) {
   const std::string unescaped = UnescapeUrlComponent(text, rules);

@@ -29,6 +29,10 @@ std::string EscapeQueryParamValue(std::string_view text, bool use_plus);
 // or be used for spoofing stay escaped unless a rule allows them.
 std::string UnescapeUrlComponent(std::string_view text, int rules);
 
+// Unescapes every %XX sequence to its byte, whatever it is, as the body of
+// a data: URL is read.
+std::string UnescapeBinaryUrlComponent(std::string_view text);
+
 // UnescapeUrlComponent followed by UTF-8 decoding; if the unescaped bytes are
 // not valid UTF-8, returns |text| itself decoded instead.
 std::u16string UnescapeAndDecodeUtf8UrlComponent(std::string_view text,

@@ -4,37 +4,11 @@
 #include <cctype>
 
 #include "text/base64.h"
+#include "text/uri_encode.h"
 
 namespace cefsim {
 namespace browser {
 namespace {
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
-std::string PercentDecode(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size()) {
-      const int high = HexValue(text[i + 1]);
-      const int low = HexValue(text[i + 2]);
-      if (high >= 0 && low >= 0) {
-        out.push_back(static_cast<char>(high * 16 + low));
-        i += 2;
-        continue;
-      }
-    }
-    out.push_back(text[i]);
-  }
-  return out;
-}
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -55,7 +29,7 @@ bool DecodeDataUrl(const std::string& url, std::string* body) {
   if (comma == std::string::npos)
     return false;
   const std::string header = Lower(url.substr(5, comma - 5));
-  std::string data = PercentDecode(url.substr(comma + 1));
+  std::string data = text::UnescapeBinaryUrlComponent(url.substr(comma + 1));
   const std::string marker = ";base64";
   const bool base64 =
       header.size() >= marker.size() &&

@@ -71,6 +71,15 @@ TEST(UriEncodeTest, UnescapeRules) {
     EXPECT_EQ(c.out, UnescapeUrlComponent(c.in, c.rules)) << c.name;
 }
 
+// A data: URL's body: every escape becomes its byte, also those the rules
+// above keep; what is not a whole escape stays as written.
+TEST(UriEncodeTest, BinaryUnescapeTakesEveryByte) {
+  EXPECT_EQ(std::string("\0/\xE2\x80\xAE\xFF <", 8),
+            UnescapeBinaryUrlComponent("%00%2F%E2%80%AE%ff%20%3C"));
+  EXPECT_EQ("a+b%G1%4", UnescapeBinaryUrlComponent("a+b%G1%4"));
+  EXPECT_EQ("%", UnescapeBinaryUrlComponent("%25"));
+}
+
 TEST(UriEncodeTest, DecodeToUtf16) {
   EXPECT_EQ(u"\u00E9 x",
             UriDecode(u"%C3%A9%20x", true, kUnescapeNormal | kUnescapeSpaces));
